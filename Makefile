@@ -1,0 +1,51 @@
+# Front door of the suite: `make demo` and `make test` (and `make bench`).
+BUILD      ?= build
+SAN_BUILD  ?= build-sanitize
+DEMO_DIR   ?= demo-output
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_ARGS ?=
+
+.PHONY: all deps build test test-sanitize demo bench clean
+
+all: build
+
+# Debian packages the build needs: installed when run as root, named otherwise.
+deps:
+	@missing=""; \
+	command -v cmake >/dev/null 2>&1 || missing="$$missing cmake"; \
+	command -v g++ >/dev/null 2>&1 || missing="$$missing g++"; \
+	command -v make >/dev/null 2>&1 || missing="$$missing make"; \
+	[ -f /usr/include/gtest/gtest.h ] || missing="$$missing libgtest-dev"; \
+	[ -f /usr/include/gmock/gmock.h ] || missing="$$missing libgmock-dev"; \
+	[ -f /usr/include/benchmark/benchmark.h ] || missing="$$missing libbenchmark-dev"; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installing:$$missing"; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	  else \
+	    echo "Please install these Debian packages (as root: apt-get install$$missing)"; exit 1; \
+	  fi; \
+	fi
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(SAN_BUILD) -DSANITIZE=ON -DBUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+demo: build
+	@sh examples/demo.sh "$(CURDIR)/$(BUILD)/bin" "$(CURDIR)/$(DEMO_DIR)"
+
+bench: build
+	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD) $(DEMO_DIR)

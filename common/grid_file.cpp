@@ -1,0 +1,79 @@
+#include "grid_file.h"
+
+#include <cmath>
+
+#include "notation.h"
+#include "read_number.h"
+
+int gridCount(const GridAxis& axis) {
+    if (!std::isfinite(axis.min) || !std::isfinite(axis.spacing) || !std::isfinite(axis.max))
+        return -1;
+    if (axis.spacing == 0) return -1;
+    float range = axis.max - axis.min;
+    if ((range > 0 && axis.spacing < 0) || (range < 0 && axis.spacing > 0)) return -1;
+    // The +1.5 turns a range that is not a whole multiple of the spacing into the nearest count
+    // and absorbs a spacing that was rounded when it was written.
+    float count = range / axis.spacing + 1.5f;
+    if (!(count < static_cast<float>(GRID_COUNT_LIMIT) + 1.0f)) return -1;
+    return static_cast<int>(count);
+}
+
+namespace {
+
+GridRead readNumber(std::istream& in, float& value) {
+    if (readReal(in, value)) return GridRead::ok;
+    return in.eof() ? GridRead::endOfFile : GridRead::notANumber;
+}
+
+}  // namespace
+
+GridRead readGridHeader(std::istream& in, GridHeader& header) {
+    float* fields[6] = {&header.x.min, &header.x.spacing, &header.x.max,
+                        &header.y.min, &header.y.spacing, &header.y.max};
+    for (float* field : fields) {
+        GridRead r = readNumber(in, *field);
+        if (r != GridRead::ok) return r;
+    }
+    header.nx = gridCount(header.x);
+    header.ny = gridCount(header.y);
+    if (header.nx < 1 || header.ny < 1) return GridRead::noUsableCount;
+    return GridRead::ok;
+}
+
+GridRead readGridValue(std::istream& in, float& value) { return readNumber(in, value); }
+
+std::string gridReadMessage(GridRead what, const std::string& fileName) {
+    switch (what) {
+        case GridRead::ok: return "";
+        case GridRead::endOfFile:
+            return "Gridded-data file " + fileName + " ends before all its values are read.\n";
+        case GridRead::notANumber:
+            return "Gridded-data file " + fileName + " holds text that is not a number.\n";
+        case GridRead::noUsableCount:
+            return "Gridded-data file " + fileName + " has a header that gives no usable grid size.\n";
+    }
+    return "";
+}
+
+namespace {
+
+void writeGeneral6(std::ostream& os, float value) {
+    char text[NOTATION_BUFFER];
+    int len = formatGeneral(text, value, 6);
+    os.write(text, len);
+}
+
+}  // namespace
+
+void writeGridHeader(std::ostream& os, const GridAxis& x, const GridAxis& y) {
+    for (const GridAxis* axis : {&x, &y}) {
+        writeGeneral6(os, axis->min);
+        os.put(' ');
+        writeGeneral6(os, axis->spacing);
+        os.put(' ');
+        writeGeneral6(os, axis->max);
+        os.put('\n');
+    }
+}
+
+void writeGridValue(std::ostream& os, float value) { writeGeneral6(os, value); }

@@ -1,0 +1,58 @@
+#include "output_files.h"
+
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+// Every OutputFile alive, so that a fatal stop can flush and close them all.  The list is linked
+// through a small fixed table: a program holds only a handful of output files at a time.
+constexpr int MAX_OPEN_OUTPUTS = 16;
+OutputFile* openOutputs[MAX_OPEN_OUTPUTS];
+
+void enlist(OutputFile* file) {
+    for (auto& slot : openOutputs)
+        if (slot == nullptr) {
+            slot = file;
+            return;
+        }
+}
+
+void delist(OutputFile* file) {
+    for (auto& slot : openOutputs)
+        if (slot == file) slot = nullptr;
+}
+
+}  // namespace
+
+OutputFile::OutputFile() { enlist(this); }
+
+OutputFile::OutputFile(const std::string& name) : OutputFile() { create(name); }
+
+OutputFile::~OutputFile() { delist(this); }
+
+bool OutputFile::create(const std::string& name, bool reportFailure) {
+    if (is_open()) close();
+    clear();
+    open(name, std::ios::out | std::ios::trunc);
+    if (is_open()) return true;
+    if (reportFailure) {
+        std::cout.flush();
+        std::cerr << "Could not create output file " << name << "\n" << std::flush;
+    }
+    return false;
+}
+
+void stopProgram(int status) {
+    std::cout.flush();
+    std::cerr.flush();
+    for (OutputFile* file : openOutputs)
+        if (file != nullptr && file->is_open()) file->close();
+    std::exit(status);
+}
+
+void stopAtEndOfInput() {
+    std::cout.flush();
+    std::cerr << "Input ended.\n";
+    stopProgram(1);
+}
