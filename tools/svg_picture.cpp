@@ -1,0 +1,121 @@
+#include "svg_picture.h"
+
+#include <sstream>
+
+#include "metafile_reader.h"
+#include "notation.h"
+#include "read_number.h"
+
+namespace {
+
+constexpr double STROKE_WIDTH = 0.012;
+constexpr double POINT_RADIUS = 0.035;
+constexpr double PIXELS_PER_UNIT = 100;
+
+// A coordinate in SVG user units: fixed notation with 4 decimals.
+struct Coordinate {
+    double value;
+};
+std::ostream& operator<<(std::ostream& os, Coordinate c) {
+    char text[NOTATION_BUFFER];
+    int len = formatFixed(text, c.value, 4);
+    return os.write(text, len);
+}
+Coordinate svgX(double x) { return {x}; }
+Coordinate svgY(double y) { return {PICTURE_HEIGHT - y}; }
+
+void writeHeader(std::ostream& out) {
+    double left = -PICTURE_MARGIN;
+    double width = PICTURE_WIDTH + 2 * PICTURE_MARGIN;
+    double height = PICTURE_HEIGHT + 2 * PICTURE_MARGIN;
+    char pixels[2][NOTATION_BUFFER];
+    formatFixed(pixels[0], width * PIXELS_PER_UNIT, 0);
+    formatFixed(pixels[1], height * PIXELS_PER_UNIT, 0);
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << pixels[0] << "\" height=\""
+        << pixels[1] << "\" viewBox=\"" << Coordinate{left} << ' '
+        << Coordinate{left} << ' ' << Coordinate{width} << ' ' << Coordinate{height} << "\">\n"
+        << "<rect x=\"" << Coordinate{left} << "\" y=\"" << Coordinate{left} << "\" width=\""
+        << Coordinate{width} << "\" height=\"" << Coordinate{height} << "\" fill=\"white\"/>\n"
+        << "<rect class=\"plot-rectangle\" x=\"0.0000\" y=\"0.0000\" width=\""
+        << Coordinate{PICTURE_WIDTH} << "\" height=\"" << Coordinate{PICTURE_HEIGHT}
+        << "\" fill=\"none\" stroke=\"#c8c8c8\" stroke-width=\"" << Coordinate{STROKE_WIDTH}
+        << "\"/>\n"
+        << "<g stroke=\"black\" stroke-width=\"" << Coordinate{STROKE_WIDTH}
+        << "\" stroke-linecap=\"round\" fill=\"black\">\n";
+}
+
+void writeLine(std::ostream& out, const MetafileCommand<double>& c) {
+    out << "<line x1=\"" << svgX(c.x1) << "\" y1=\"" << svgY(c.y1) << "\" x2=\"" << svgX(c.x2)
+        << "\" y2=\"" << svgY(c.y2) << "\"/>\n";
+}
+
+void writePoint(std::ostream& out, const MetafileCommand<double>& c) {
+    out << "<circle cx=\"" << svgX(c.x1) << "\" cy=\"" << svgY(c.y1) << "\" r=\""
+        << Coordinate{POINT_RADIUS} << "\" stroke=\"none\"/>\n";
+}
+
+// The T line holds x, y, an unused value, the character height and a code for the renderer.
+bool writeText(std::ostream& out, const MetafileCommand<double>& c) {
+    std::istringstream numbers(c.textLine);
+    double x, y, unused, height;
+    if (!(readReal(numbers, x) && readReal(numbers, y) && readReal(numbers, unused) &&
+          readReal(numbers, height)))
+        return false;
+    out << "<text x=\"" << svgX(x) << "\" y=\"" << svgY(y) << "\" font-size=\""
+        << Coordinate{height} << "\" font-family=\"monospace\" stroke=\"none\">";
+    writeEscaped(out, c.text);
+    out << "</text>\n";
+    return true;
+}
+
+std::string lineMessage(int line, const std::string& what) {
+    return "line " + std::to_string(line) + ": " + what;
+}
+
+}  // namespace
+
+void writeEscaped(std::ostream& out, const std::string& text) {
+    for (char ch : text) {
+        switch (ch) {
+            case '&': out << "&amp;"; break;
+            case '<': out << "&lt;"; break;
+            case '>': out << "&gt;"; break;
+            case '"': out << "&quot;"; break;
+            default:
+                // Control characters have no place in XML text.
+                out << (static_cast<unsigned char>(ch) < 0x20 ? ' ' : ch);
+        }
+    }
+}
+
+bool metafileToSvg(std::istream& in, std::ostream& out, std::string& error) {
+    writeHeader(out);
+    MetafileReader<double> reader(in);
+    MetafileCommand<double> command;
+    for (;;) {
+        MetafileStatus status = reader.next(command);
+        if (status == MetafileStatus::end) break;
+        std::string letter(1, command.letter);
+        if (status == MetafileStatus::cutShort) {
+            error = lineMessage(command.line, "the " + letter + " command is cut short by the end of the file");
+            return false;
+        }
+        if (status == MetafileStatus::unreadable) {
+            error = lineMessage(command.line, "a number of the " + letter +
+                                                  " command cannot be read: " +
+                                                  reader.unreadableWord());
+            return false;
+        }
+        if (command.letter == 'L') {
+            writeLine(out, command);
+        } else if (command.letter == 'P') {
+            writePoint(out, command);
+        } else if (!writeText(out, command)) {
+            error = lineMessage(command.line, "the T command's position and height cannot be read");
+            return false;
+        }
+    }
+    out << "</g>\n</svg>\n";
+    return true;
+}

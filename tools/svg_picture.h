@@ -1,0 +1,18 @@
+#pragma once
+// An SVG picture of a graphics metafile: the 9.9 x 7.5 plot rectangle with a margin, its line
+// segments, point markers and text lines.  SVG user units are plot units, with y turned to point
+// down: a metafile point (x, y) stands at (x, 7.5 - y).
+#include <istream>
+#include <ostream>
+#include <string>
+
+constexpr double PICTURE_WIDTH = 9.9;
+constexpr double PICTURE_HEIGHT = 7.5;
+constexpr double PICTURE_MARGIN = 0.5;
+
+// Converts the metafile read from in into an SVG document on out.  On a malformed metafile it
+// returns false with a message naming the line in error (nothing useful is then on out).
+bool metafileToSvg(std::istream& in, std::ostream& out, std::string& error);
+
+// Writes text with the characters that SVG reserves escaped.
+void writeEscaped(std::ostream& out, const std::string& text);
