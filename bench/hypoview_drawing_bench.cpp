@@ -2,7 +2,6 @@
 // hypocentres, projected into a metafile and then fitted to the plot rectangle.  Runs in a
 // temporary folder, since the fitting pass leaves its scratch file in the working directory.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <cmath>
@@ -56,7 +55,7 @@ const Picture& picture() {
 
 // The working folder for the whole run, so that the scratch file lands in it.
 class ScratchFolder {
-public:
+  public:
     ScratchFolder()
         : path_(std::filesystem::temp_directory_path() /
                 ("hypoview_bench_" + std::to_string(getpid()))) {
@@ -69,7 +68,7 @@ public:
         std::filesystem::remove_all(path_);
     }
 
-private:
+  private:
     std::filesystem::path path_, previous_;
 };
 

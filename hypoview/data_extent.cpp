@@ -8,13 +8,14 @@ constexpr float EXTENT_START = 9.9e29f;
 // A viewpoint farther than this many data ranges from the centre drowns the picture in roundoff.
 constexpr double DISTANCE_FACTOR = 100000.0;
 
-float middle(float low, float high) { return float((double(low) + high) / 2); }
+float middle(float low, float high) {
+    return float((double(low) + high) / 2);
+}
 
 }  // namespace
 
 Extent dataExtent(const Hypocenters& h, const SurfaceGrid& s) {
-    Extent e{EXTENT_START, -EXTENT_START, EXTENT_START, -EXTENT_START, EXTENT_START,
-             -EXTENT_START};
+    Extent e{EXTENT_START, -EXTENT_START, EXTENT_START, -EXTENT_START, EXTENT_START, -EXTENT_START};
     for (int j = 0; j < h.nh; ++j) {
         e.xmin = minOf(e.xmin, h.hx[j]);
         e.xmax = maxOf(e.xmax, h.hx[j]);

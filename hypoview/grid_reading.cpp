@@ -35,9 +35,12 @@ SurfaceRead readSurfaceGrid(std::istream& in, SurfaceGrid& surface) {
     for (int iy = ny - 1; iy >= 0; --iy) {
         for (int ix = 0; ix < nx; ++ix) {
             switch (readGridValue(in, surface.grid[ix][iy])) {
-                case GridRead::ok: break;
-                case GridRead::endOfFile: return SurfaceRead::endOfFile;
-                default: return SurfaceRead::notANumber;
+                case GridRead::ok:
+                    break;
+                case GridRead::endOfFile:
+                    return SurfaceRead::endOfFile;
+                default:
+                    return SurfaceRead::notANumber;
             }
         }
     }
@@ -47,12 +50,16 @@ SurfaceRead readSurfaceGrid(std::istream& in, SurfaceGrid& surface) {
 
 std::string surfaceReadMessage(SurfaceRead what, const std::string& fileName) {
     switch (what) {
-        case SurfaceRead::ok: return "";
+        case SurfaceRead::ok:
+            return "";
         case SurfaceRead::tooLarge:
             return "Topography grid is too large.\nRecompile with larger value of NTGRID.\n";
-        case SurfaceRead::endOfFile: return gridReadMessage(GridRead::endOfFile, fileName);
-        case SurfaceRead::notANumber: return gridReadMessage(GridRead::notANumber, fileName);
-        case SurfaceRead::noUsableCount: return gridReadMessage(GridRead::noUsableCount, fileName);
+        case SurfaceRead::endOfFile:
+            return gridReadMessage(GridRead::endOfFile, fileName);
+        case SurfaceRead::notANumber:
+            return gridReadMessage(GridRead::notANumber, fileName);
+        case SurfaceRead::noUsableCount:
+            return gridReadMessage(GridRead::noUsableCount, fileName);
     }
     return "";
 }

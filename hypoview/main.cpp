@@ -41,8 +41,15 @@ void proceedOrStop(const char* question) {
     std::string answer = askWord(question);
     char first = answer.empty() ? '\0' : answer[0];
     switch (first) {
-        case 'y': case 'Y': case 't': case 'T': case 'o': case 'O': return;
-        default: stopProgram(-1);
+        case 'y':
+        case 'Y':
+        case 't':
+        case 'T':
+        case 'o':
+        case 'O':
+            return;
+        default:
+            stopProgram(-1);
     }
 }
 
@@ -102,20 +109,25 @@ Vec3 askViewpoint(const Extent& extent, const Vec3& middle, float far) {
         eye.y = askFloat("   Beta : ");
         eye.z = askFloat("   Gamma: ");
         switch (judgeViewpoint(eye, extent, middle, far)) {
-            case ViewpointVerdict::accepted: return eye;
+            case ViewpointVerdict::accepted:
+                return eye;
             case ViewpointVerdict::inside:
-                std::cout << "VIEWPOINT MUST BE OUTSIDE THE BOX." << "\n" << std::flush;
+                std::cout << "VIEWPOINT MUST BE OUTSIDE THE BOX."
+                          << "\n"
+                          << std::flush;
                 break;
             case ViewpointVerdict::tooDistant:
                 std::cout << "VIEWPOINT IS TOO DISTANT !\n"
                           << "PLOT WILL BE DISTORTED OR DESTROYED BY ROUNDOFF ERROR.\n"
                           << "PLEASE SELECT A VIEWPOINT WITHIN " << num(far) << "\n"
-                          << "  OF THE CENTER OF THE DATA..." << "\n"
+                          << "  OF THE CENTER OF THE DATA..."
+                          << "\n"
                           << std::flush;
                 break;
             case ViewpointVerdict::vertical:
                 std::cout << "VERTICAL VIEWS ARE NOT PERMITTED.\n"
-                          << "PLEASE MOVE VIEWPOINT AT LEAST SLIGHTLY TO SIDE..." << "\n"
+                          << "PLEASE MOVE VIEWPOINT AT LEAST SLIGHTLY TO SIDE..."
+                          << "\n"
                           << std::flush;
                 break;
         }
@@ -131,7 +143,8 @@ void suggestStereoViewpoint(const Vec3& middle, const Vec3& eye) {
               << "would be located at:\n"
               << "(" << std::setw(9) << num(right.x) << "," << std::setw(9) << num(right.y) << ","
               << std::setw(9) << num(right.z) << ").\n"
-              << "YOU MAY WANT TO MAKE A NOTE OF THIS FOR NEXT TIME." << "\n"
+              << "YOU MAY WANT TO MAKE A NOTE OF THIS FOR NEXT TIME."
+              << "\n"
               << std::flush;
 }
 
@@ -158,12 +171,15 @@ int main() {
     }
 
     if (!haveGrid && !haveHypocenters) {
-        std::cout << "\nHypoview cannot proceed without input data." << "\n" << std::flush;
+        std::cout << "\nHypoview cannot proceed without input data."
+                  << "\n"
+                  << std::flush;
         pauseForKey();
         stopProgram(-1);
     }
 
-    std::cout << "\n" << "Enter a name for the output graphics metafile\n";
+    std::cout << "\n"
+              << "Enter a name for the output graphics metafile\n";
     std::string metafileName = askWord("(with file extension .skm; e.g., Hypoview.skm): ");
     OutputFile metafile;
     // The picture would be lost: better to say so now than after the whole dialogue.
@@ -182,7 +198,8 @@ int main() {
         std::cout << "Sorry; can only accept first " << MAX_HYPOCENTERS << " hypocenters.\n";
 
     if (surface.npoints <= 0 && hypocenters.nh <= 0) {
-        std::cout << "\n" << "There are no data to project.  Job done.\n";
+        std::cout << "\n"
+                  << "There are no data to project.  Job done.\n";
         return 0;
     }
 
@@ -205,12 +222,16 @@ int main() {
 
     pauseForKey();
     std::cout << "\n" << std::flush;
-    std::cout << "\n" << "Performing Projections...." << "\n" << std::flush;
+    std::cout << "\n"
+              << "Performing Projections...."
+              << "\n"
+              << std::flush;
     drawPicture(metafile, extent, surface, hypocenters, viewFrame(middle, eye));
     metafile.close();
     scaleToFit<float>(metafileName);
 
-    std::cout << "\n" << "Plot metafile has been scaled.  Now use Sketcher.\n";
+    std::cout << "\n"
+              << "Plot metafile has been scaled.  Now use Sketcher.\n";
     pauseForKey();
     return 0;
 }

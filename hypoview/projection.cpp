@@ -13,8 +13,7 @@ ViewFrame viewFrame(const Vec3& middle, const Vec3& eye) {
     return frame;
 }
 
-bool projectInFront(const Vec3& point, const ViewFrame& frame, float scale,
-                    PicturePoint& picture) {
+bool projectInFront(const Vec3& point, const ViewFrame& frame, float scale, PicturePoint& picture) {
     Vec3 d = vecSub(point, frame.eye);
     float depth = dotProduct(d, frame.dir);
     if (depth <= 0) return false;
@@ -31,7 +30,8 @@ PicturePoint Project(const Vec3& point, const ViewFrame& frame, float scale) {
     PicturePoint picture;
     if (!projectInFront(point, frame, scale, picture)) {
         std::cout << "\nError in Project: Point to be"
-                  << " projected is behind the observer!" << "\n"
+                  << " projected is behind the observer!"
+                  << "\n"
                   << std::flush;
         stopProgram(-1);
     }

@@ -32,6 +32,5 @@ Vec3 UNIT(const Vec3& v) {
         stopProgram(-1);
     }
     float length = float(std::sqrt(double(s)));
-    return {float(double(v.x) / length), float(double(v.y) / length),
-            float(double(v.z) / length)};
+    return {float(double(v.x) / length), float(double(v.y) / length), float(double(v.z) / length)};
 }

@@ -6,7 +6,9 @@
 
 namespace {
 
-bool within(float value, float low, float high) { return low <= value && value <= high; }
+bool within(float value, float low, float high) {
+    return low <= value && value <= high;
+}
 
 }  // namespace
 

@@ -101,8 +101,8 @@ TEST(HypoviewDialogue, GridderGridAndHypocentres) {
     EXPECT_EQ(HEADER + ASK_GRID + ASK_HYPOCENTERS + ASK_METAFILE + READING + ASK_SCALING +
                   table(" 0.00e+000  1.00e+001  2.00e+001", " 0.00e+000  1.00e+001  2.00e+001",
                         "-2.00e+001 -6.50e+000  7.00e+000") +
-                  ASK_VIEWPOINT + stereo("(6.50e+001,-3.45e+001,3.00e+001).") + PAUSE +
-                  PROJECTING + SCALING + DONE,
+                  ASK_VIEWPOINT + stereo("(6.50e+001,-3.45e+001,3.00e+001).") + PAUSE + PROJECTING +
+                  SCALING + DONE,
               run.out);
 
     std::vector<std::string> lines = linesOf(run.file("view.skm"));
@@ -172,8 +172,7 @@ TEST(HypoviewDialogue, ViewpointRefusals) {
                   "PLEASE MOVE VIEWPOINT AT LEAST SLIGHTLY TO SIDE...\n" +
                   "Enter 3 coordinates of desired viewpoint: \n"
                   "   Alpha:    Alpha:    Beta :    Gamma: " +
-                  stereo("(5.23e+001,-4.97e+002,1.00e+002).") + PAUSE + PROJECTING + SCALING +
-                  DONE,
+                  stereo("(5.23e+001,-4.97e+002,1.00e+002).") + PAUSE + PROJECTING + SCALING + DONE,
               run.out);
     std::vector<std::string> lines = linesOf(run.file("v.skm"));
     ASSERT_EQ(2u + 12 + 2, lines.size());
@@ -225,13 +224,20 @@ TEST(HypoviewDialogue, AnswerToProceedDecides) {
     EXPECT_EQ("Unable to open gridded-data file missing.grd\n", stop.err);
     EXPECT_EQ(HEADER + ASK_GRID + "Proceed without using any gridded data?: ", stop.out);
 
-    ProgramRun stopHypocenters = runProgram("hypoview", "topo.grd gone.txt no\n",
-                                            {{"topo.grd", GRIDDER_GRID}});
+    ProgramRun stopHypocenters =
+        runProgram("hypoview", "topo.grd gone.txt no\n", {{"topo.grd", GRIDDER_GRID}});
     EXPECT_EQ(255, stopHypocenters.status);
     EXPECT_EQ("", stopHypocenters.err);
     EXPECT_EQ(HEADER + ASK_GRID + ASK_HYPOCENTERS + "Unable to open hypocenter file gone.txt\n" +
                   "Proceed without using any hypocenters?: ",
               stopHypocenters.out);
+}
+
+// A folder cannot be read as a file: it is refused like a missing one.
+TEST(HypoviewDialogue, FolderIsNotAnInputFile) {
+    ProgramRun run = runProgram("hypoview", ". n\n", {});
+    EXPECT_EQ(255, run.status);
+    EXPECT_EQ("Unable to open gridded-data file .\n", run.err);
 }
 
 TEST(HypoviewDialogue, NeitherFileOpen) {
@@ -265,9 +271,9 @@ TEST(HypoviewDialogue, OversizedGridStops) {
 
 TEST(HypoviewDialogue, DefectiveGridFilesStop) {
     const char* grids[] = {
-        "0 1 2\n0 1 1\n1 2 3\n4 5\n",        // cut short
-        "0 1 2\n0 1 1\n1 2 3\nfour 5 6\n",   // a value that is not a number
-        "0 0 2\n0 1 1\n1 2 3\n4 5 6\n",      // no usable count
+        "0 1 2\n0 1 1\n1 2 3\n4 5\n",       // cut short
+        "0 1 2\n0 1 1\n1 2 3\nfour 5 6\n",  // a value that is not a number
+        "0 0 2\n0 1 1\n1 2 3\n4 5 6\n",     // no usable count
     };
     for (const char* grid : grids) {
         ProgramRun run = runProgram("hypoview", "bad.grd quakes.txt v.skm\n",
@@ -280,12 +286,12 @@ TEST(HypoviewDialogue, DefectiveGridFilesStop) {
 
 TEST(HypoviewDialogue, OnlyTheFirst2500HypocentresAreRead) {
     std::string quakes;
-    for (int j = 0; j <= 2500; ++j) quakes += std::to_string(j % 50) + " " +
-                                              std::to_string(j / 50) + " -" +
-                                              std::to_string(1 + j % 7) + "\n";
+    for (int j = 0; j <= 2500; ++j)
+        quakes += std::to_string(j % 50) + " " + std::to_string(j / 50) + " -" +
+                  std::to_string(1 + j % 7) + "\n";
     quakes += "1000 1000 1000\n";  // would widen the extent if it were read
-    ProgramRun run = runProgram("hypoview", "none.grd y quakes.txt v.skm 100 -30 5\n",
-                                {{"quakes.txt", quakes}});
+    ProgramRun run =
+        runProgram("hypoview", "none.grd y quakes.txt v.skm 100 -30 5\n", {{"quakes.txt", quakes}});
     EXPECT_EQ(0, run.status);
     EXPECT_NE(std::string::npos,
               run.out.find(READING + "Sorry; can only accept first 2500 hypocenters.\n" +
@@ -296,8 +302,7 @@ TEST(HypoviewDialogue, OnlyTheFirst2500HypocentresAreRead) {
 }
 
 TEST(HypoviewDialogue, DataAtOnePointAdmitNoViewpoint) {
-    ProgramRun run =
-        runProgram("hypoview", "none.grd y one.txt v.skm\n", {{"one.txt", "1 2 3\n"}});
+    ProgramRun run = runProgram("hypoview", "none.grd y one.txt v.skm\n", {{"one.txt", "1 2 3\n"}});
     EXPECT_EQ(255, run.status);
     const std::string expectedEnd =
         table(" 1.00e+000  1.00e+000  1.00e+000", " 2.00e+000  2.00e+000  2.00e+000",

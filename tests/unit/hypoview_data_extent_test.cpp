@@ -1,8 +1,8 @@
-#include "data_extent.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include "data_extent.h"
 
 namespace {
 

@@ -1,5 +1,3 @@
-#include "drawing.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing.h"
 #include "output_files.h"
 
 namespace {
@@ -20,7 +19,9 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-std::string field(const std::string& text) { return std::string(10 - text.size(), ' ') + text; }
+std::string field(const std::string& text) {
+    return std::string(10 - text.size(), ' ') + text;
+}
 
 std::string lineCommand(const char* x1, const char* y1, const char* x2, const char* y2) {
     return "L " + field(x1) + " " + field(y1) + " " + field(x2) + " " + field(y2);
@@ -28,7 +29,9 @@ std::string lineCommand(const char* x1, const char* y1, const char* x2, const ch
 
 // Seen from (0, -1, 0) toward +y, a point at y = 0 lies at depth 1, so its picture coordinates
 // are exactly its x and z; at y = 1 (depth 2) they are halved.
-ViewFrame frontView() { return viewFrame({0, 5, 0}, {0, -1, 0}); }
+ViewFrame frontView() {
+    return viewFrame({0, 5, 0}, {0, -1, 0});
+}
 
 TEST(Drawing, BoxEdgesInOrder) {
     std::ostringstream os;
@@ -107,7 +110,7 @@ TEST(Drawing, MeshLineCounts) {
     struct Case {
         int nx, ny;
         size_t lines;
-    } cases[] = {{3, 4, 3 * 3 + 4 * 2}, {1, 1, 0}, {5, 1, 4}, {1, 5, 4}, {2, 2, 4},
+    } cases[] = {{3, 4, 3 * 3 + 4 * 2},    {1, 1, 0}, {5, 1, 4}, {1, 5, 4}, {2, 2, 4},
                  {101, 101, 2 * 101 * 100}};
     for (const Case& c : cases) {
         Mesh m({0, 1, float(c.nx - 1)}, {0, 1, float(c.ny - 1)}, c.nx, c.ny);

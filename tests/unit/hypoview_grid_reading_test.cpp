@@ -1,16 +1,17 @@
-#include "grid_reading.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <sstream>
 #include <string>
 
+#include "grid_reading.h"
 #include "read_number.h"
 
 namespace {
 
-std::unique_ptr<SurfaceGrid> freshGrid() { return std::make_unique<SurfaceGrid>(); }
+std::unique_ptr<SurfaceGrid> freshGrid() {
+    return std::make_unique<SurfaceGrid>();
+}
 
 // A header and n values 1, 2, 3, ... one per line.
 std::string numberedGrid(const std::string& header, int n) {
@@ -72,9 +73,9 @@ TEST(GridReading, ValuesFillRowsFromTheNorth) {
 
 TEST(GridReading, LineLayoutCarriesNoMeaning) {
     const char* layouts[] = {
-        "0 1 2\n0 1 1\n1\n2\n3\n4\n5\n6\n",          // one value a line, as gridder writes
+        "0 1 2\n0 1 1\n1\n2\n3\n4\n5\n6\n",            // one value a line, as gridder writes
         "0 1 2\n0 1 1\n   1   2   3\n   4   5   6\n",  // a row a line, as heater writes
-        "0 1 2 0 1 1 1 2 3 4 5 6",                    // everything on one line, no line end
+        "0 1 2 0 1 1 1 2 3 4 5 6",                     // everything on one line, no line end
         "0\t1\r\n2\n0 1 1\r\n1 2\t3 4 5 6\n",
     };
     for (const char* text : layouts) {

@@ -1,5 +1,3 @@
-#include "hypocenter_reading.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,9 +5,13 @@
 #include <sstream>
 #include <string>
 
+#include "hypocenter_reading.h"
+
 namespace {
 
-std::unique_ptr<Hypocenters> fresh() { return std::make_unique<Hypocenters>(); }
+std::unique_ptr<Hypocenters> fresh() {
+    return std::make_unique<Hypocenters>();
+}
 
 std::string triples(int n) {
     std::string text;

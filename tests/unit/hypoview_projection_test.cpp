@@ -1,8 +1,8 @@
-#include "projection.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "projection.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "title_lines.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+#include "title_lines.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "vector3.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "vector3.h"
 
 namespace {
 

@@ -1,11 +1,10 @@
-#include "viewpoint.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 
 #include "title_lines.h"
+#include "viewpoint.h"
 
 namespace {
 
