@@ -6,6 +6,7 @@
 #include <iomanip>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "answers.h"
 #include "console.h"
@@ -36,25 +37,16 @@ bool openInput(const std::string& name, std::ifstream& file) {
     return file.is_open();
 }
 
-// Going on without a file is a yes of several languages: only the first letter counts.
-void proceedOrStop(const char* question) {
-    std::string answer = askWord(question);
-    char first = answer.empty() ? '\0' : answer[0];
-    switch (first) {
-        case 'y':
-        case 'Y':
-        case 't':
-        case 'T':
-        case 'o':
-        case 'O':
-            return;
-        default:
-            stopProgram(-1);
-    }
+// First letters of the answers (yes, true, ok) that mean going on without a missing file.
+constexpr std::string_view PROCEED_LETTERS = "yYtToO";
+constexpr std::string_view YES_LETTERS = "yY";
+
+bool startsWithOneOf(const std::string& answer, std::string_view letters) {
+    return !answer.empty() && letters.find(answer[0]) != std::string_view::npos;
 }
 
-bool answeredYes(const std::string& answer) {
-    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
+void proceedOrStop(const char* question) {
+    if (!startsWithOneOf(askWord(question), PROCEED_LETTERS)) stopProgram(-1);
 }
 
 void readGridOrStop(std::ifstream& file, const std::string& name) {
@@ -72,7 +64,8 @@ bool offerRescaling(float& multiplier) {
               << "Do you want to scale the gridded data set ?\n"
               << "(This is useful when the data set is something\n"
               << " other than topography, with different dimensions.)\n";
-    if (!answeredYes(askWord("Answer \"Y\" for YES, or \"N\" to omit scaling: "))) return false;
+    if (!startsWithOneOf(askWord("Answer \"Y\" for YES, or \"N\" to omit scaling: "), YES_LETTERS))
+        return false;
     std::cout << "\n";
     multiplier = askFloat(
         "Enter multiplier for gridded data set;\n"
