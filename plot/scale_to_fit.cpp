@@ -1,5 +1,6 @@
 #include "scale_to_fit.h"
 
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <iomanip>
