@@ -12,4 +12,6 @@ using FieldVector = float[FIELD_SIZE];
 
 // rhoC = k / kappa; a diffusivity of zero or less has no meaningful heat capacity, so 1 is used
 // and the heat production then enters undivided.
-inline float volumetricHeatCapacity(float k, float kappa) { return kappa > 0 ? k / kappa : 1.0f; }
+inline float volumetricHeatCapacity(float k, float kappa) {
+    return kappa > 0 ? k / kappa : 1.0f;
+}

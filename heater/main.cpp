@@ -38,7 +38,9 @@ void printBanner() {
               << "\n";
 }
 
-bool isOddWithin(int n, int low, int high) { return n % 2 != 0 && n >= low && n <= high; }
+bool isOddWithin(int n, int low, int high) {
+    return n % 2 != 0 && n >= low && n <= high;
+}
 
 int askDepthCount() {
     int nz;
@@ -84,8 +86,8 @@ HeaterGrid buildNewGrid(bool subduction) {
     int nz = askDepthCount();
     float dz = askFloat("Enter spacing of depth points: ");
     int nx = askColumnCount(subduction ? nz + 2 : 3);
-    float dx = subduction ? askDipSpacing(dz)
-                          : askFloat("Enter lateral spacing of columns of points: ");
+    float dx =
+        subduction ? askDipSpacing(dz) : askFloat("Enter lateral spacing of columns of points: ");
     std::cout << "\nEnter temperature profile, top to bottom: \n";
     for (int i = 1; i <= nz; ++i) {
         float depth = static_cast<float>(i - 1) * dz;
@@ -147,10 +149,10 @@ void askTimeStep(float duration, RunSettings& run) {
 void askSubductionSettings(const HeaterGrid& grid, RunSettings& run) {
     run.v = askFloat("Enter subduction velocity: ");
     run.tau = askFloat("Enter shear stress on subduction fault: ");
-    run.fixArc = isYes(askWord(
-        "Do you want to fix the temperatures at the left\n"
-        "  (arc) side of the grid, as a crude approximation\n"
-        "  of the effects of rising magma? (Y/N): "));
+    run.fixArc =
+        isYes(askWord("Do you want to fix the temperatures at the left\n"
+                      "  (arc) side of the grid, as a crude approximation\n"
+                      "  of the effects of rising magma? (Y/N): "));
     if (run.fixArc)
         for (int i = 1; i <= grid.nz; ++i) arc[i] = T[i][1];
 }
@@ -168,10 +170,10 @@ void askRunSettings(float duration, const HeaterGrid& grid, RunSettings& run) {
         method = askInt("Enter solution method (0 for Explicit; 1 for ADI): ");
     } while (method != 0 && method != 1);
     run.method = method == 1 ? SolutionMethod::ADI : SolutionMethod::EXPLICIT;
-    run.saveAll = isYes(askWord(
-        "\nThe output file always receives the final temperatures.\n"
-        "Do you also want to save (and display) all intermediate\n"
-        "   timesteps? (T/F): "));
+    run.saveAll =
+        isYes(askWord("\nThe output file always receives the final temperatures.\n"
+                      "Do you also want to save (and display) all intermediate\n"
+                      "   timesteps? (T/F): "));
 }
 
 }  // namespace
@@ -179,9 +181,9 @@ void askRunSettings(float duration, const HeaterGrid& grid, RunSettings& run) {
 int main() {
     printBanner();
     RunSettings run;
-    run.subduction = isYes(askWord(
-        "Do you wish to model subduction in this run?\n"
-        "  (Enter Y if you do, or N if you do not): "));
+    run.subduction =
+        isYes(askWord("Do you wish to model subduction in this run?\n"
+                      "  (Enter Y if you do, or N if you do not): "));
     HeaterGrid grid = startingField(run.subduction);
     float duration = askDuration();
     if (duration != 0) askRunSettings(duration, grid, run);

@@ -62,7 +62,8 @@ OldFileResult readOldFile(std::istream& in, const std::string& name, std::ostrea
         HeaderStart start = readFirstHeaderLine(in, next.x, failure);
         if (start == HeaderStart::fileEnded) return result;
         if (start == HeaderStart::refused) return refused(failure, name);
-        if (GridRead r = readSecondHeaderLine(in, next.z); r != GridRead::ok) return refused(r, name);
+        if (GridRead r = readSecondHeaderLine(in, next.z); r != GridRead::ok)
+            return refused(r, name);
         next.nx = gridCount(next.x);
         next.nz = gridCount(next.z);
         if (next.nx < 1 || next.nz < 1) return refused(GridRead::noUsableCount, name);
