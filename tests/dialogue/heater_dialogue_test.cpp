@@ -109,13 +109,14 @@ TEST(HeaterDialogue, DurationZeroWritesTheStartingField) {
         run.file("start.grd"));
 }
 
-// Only the time-step question repeats for a step of zero or less; a duration of 10 in steps of 4
-// is 3 steps (2.5 + 0.5).
+// Only the time-step question repeats for a step of zero or less, or one so small that the count
+// of steps overflows; a duration of 10 in steps of 4 is 3 steps (2.5 + 0.5).
 TEST(HeaterDialogue, TimeStepOfZeroOrLessIsAskedAgain) {
-    ProgramRun run = runProgram("heater", "N N 3 1 3 1 0 0 0 10 1 1 0 0 -1 4 1 F o.grd\n");
+    ProgramRun run = runProgram("heater", "N N 3 1 3 1 0 0 0 10 1 1 0 0 -1 1e-30 4 1 F o.grd\n");
     EXPECT_NE(std::string::npos,
               run.out.find("Enter size of timestep: Enter size of timestep: "
-                           "Enter size of timestep:  3 timesteps will be used.\n"));
+                           "Enter size of timestep: Enter size of timestep:  3 timesteps will be "
+                           "used.\n"));
     EXPECT_EQ("0 1 2\n-2 1 0\n" + ZEROS + ZEROS + ZEROS +
                   "^ at end of time step #3 time =           12\n",
               run.file("o.grd"));
