@@ -1,6 +1,5 @@
 #include "scale_to_fit.h"
 
-#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <iomanip>
@@ -8,9 +7,9 @@
 
 #include "console.h"
 #include "metafile.h"
+#include "metafile_reader.h"
 #include "notation.h"
 #include "output_files.h"
-#include "read_number.h"
 
 namespace {
 
@@ -21,131 +20,21 @@ constexpr float PLOT_HEIGHT = 7.5f;
 constexpr double CENTRE_FACTOR = 0.5;
 constexpr double EXTENT_START = 9.9e29;
 constexpr const char* SCRATCH_NAME = "temporary.tmp";
-constexpr std::size_t TEXT_LINE_LIMIT = 79;
 // The fixed-width formatter writes a '!' fill for any magnitude whose logarithm exceeds this; such
 // a number could not be read back from the scratch file.
 constexpr double FIELD_OVERFLOW_LOG = 38.5;
 
-// Every refusal has the same shape, so the user sees one kind of message whatever went wrong.
-template <class WriteReason>
-[[noreturn]] void refuse(WriteReason writeReason) {
-    std::cout << "\n ERROR: Plot could not be scaled to fit screen,\n because ";
-    writeReason();
-    std::cout << "\n" << std::flush << "\n";
-    stopProgram(-1);
-}
-
-void announce() {
-    std::cout << "\nScaling plot to fit in a rectangle of " << std::fixed << std::setprecision(4)
-              << num(PLOT_WIDTH) << " by " << num(PLOT_HEIGHT) << " units.\n"
-              << "Graphics metafile must be copied twice; be patient.....\n"
-              << std::flush;
-}
-
-// Reads one metafile and writes its L, P and T commands to another, letting the action see (and
-// change) every coordinate pair; anything else in the input is dropped.
-template <class Real, class Action>
-class CommandCopier {
-  public:
-    CommandCopier(std::istream& in, const std::string& inName, std::ostream& out, Action& action)
-        : in_(in), inName_(inName), out_(out), action_(action) {}
-
-    void copyAll() {
-        for (int c = nextNonBlank(); c != EOF_CHAR; c = nextNonBlank()) {
-            commandLine_ = line_;
-            command_ = static_cast<char>(c);
-            if (c == 'L')
-                copyLine();
-            else if (c == 'P')
-                copyPoint();
-            else if (c == 'T')
-                copyText();
-        }
-    }
-
-  private:
-    static constexpr int EOF_CHAR = std::char_traits<char>::eof();
-
-    int nextNonBlank() {
-        for (;;) {
-            int c = in_.get();
-            if (c == EOF_CHAR) return c;
-            if (c == '\n') ++line_;
-            if (!std::isspace(c)) return c;
-        }
-    }
-
-    void skipBlanks() {
-        for (int c = in_.peek(); c != EOF_CHAR && std::isspace(c); c = in_.peek()) {
-            if (c == '\n') ++line_;
-            in_.get();
-        }
-    }
-
-    Real readCoordinate() {
-        skipBlanks();
-        Real value{};
-        if (!readReal(in_, value)) refuseUnreadable();
-        if (value != 0 && std::log10(std::fabs(double(value))) > FIELD_OVERFLOW_LOG) {
-            refuse([&] {
-                std::cout << "the " << command_ << " command on line " << commandLine_ << " of "
-                          << inName_ << " holds a number too large to be plotted.";
-            });
-        }
-        return value;
-    }
-
-    [[noreturn]] void refuseUnreadable() {
-        in_.clear();
-        std::string word;
-        if (!readWord(in_, word, 20)) {
-            refuse([&] {
-                std::cout << "the " << command_ << " command on line " << commandLine_ << " of "
-                          << inName_ << " is cut short by the end of the file.";
-            });
-        }
-        refuse([&] {
-            std::cout << "a number of the " << command_ << " command on line " << commandLine_
-                      << " of " << inName_ << " cannot be read: " << word;
-        });
-    }
-
-    void copyLine() {
-        Real x1 = readCoordinate(), y1 = readCoordinate();
-        Real x2 = readCoordinate(), y2 = readCoordinate();
-        action_.line(x1, y1, x2, y2);
-        writeLineCommand(out_, x1, y1, x2, y2);
-    }
-
-    void copyPoint() {
-        Real x = readCoordinate(), y = readCoordinate();
-        action_.point(x, y);
-        writePointCommand(out_, x, y);
-    }
-
-    // The rest of the T line and the whole next line, as they stand (each cut to 79 characters).
-    void copyText() {
-        out_ << 'T';
-        copyTextLine();
-        copyTextLine();
-    }
-
-    void copyTextLine() {
-        std::size_t kept = 0;
-        for (int c = in_.get(); c != EOF_CHAR && c != '\n'; c = in_.get())
-            if (kept++ < TEXT_LINE_LIMIT) out_.put(static_cast<char>(c));
-        ++line_;
-        out_ << '\n';
-    }
-
-    std::istream& in_;
-    const std::string& inName_;
-    std::ostream& out_;
-    Action& action_;
-    int line_ = 1;
-    int commandLine_ = 1;
-    char command_ = ' ';
+// A pass ends early by throwing its reason; fitMetafile turns it into a result.
+struct Refusal {
+    std::string reason;
 };
+
+// xmin or ymin as the identical-values message shows it: fixed notation with 4 decimals.
+std::string fourDecimals(double value) {
+    char text[NOTATION_BUFFER];
+    formatFixed(text, value, 4);
+    return text;
+}
 
 template <class Real>
 struct Extent {
@@ -190,11 +79,9 @@ template <class Real>
 Fit<Real> fitToRectangle(const Extent<Real>& e) {
     Real cx = Real((double(e.xmin) + double(e.xmax)) / 2);
     Real cy = Real((double(e.ymin) + double(e.ymax)) / 2);
-    if (!(e.xmax > e.xmin))
-        refuse([&] { std::cout << "all X-values are identical: " << num(e.xmin); });
+    if (!(e.xmax > e.xmin)) throw Refusal{"all X-values are identical: " + fourDecimals(e.xmin)};
     Real sx = Real(double(PLOT_WIDTH) / (double(e.xmax) - double(e.xmin)));
-    if (!(e.ymax > e.ymin))
-        refuse([&] { std::cout << "all Y-values are identical: " << num(e.ymin); });
+    if (!(e.ymax > e.ymin)) throw Refusal{"all Y-values are identical: " + fourDecimals(e.ymin)};
     Real sy = Real(double(PLOT_HEIGHT) / (double(e.ymax) - double(e.ymin)));
     Fit<Real> fit;
     fit.s = minOf(sx, sy);
@@ -202,48 +89,105 @@ Fit<Real> fitToRectangle(const Extent<Real>& e) {
     fit.oy = Real(CENTRE_FACTOR * double(PLOT_HEIGHT) - double(fit.s) * double(cy));
     // A drawing only a few smallest numbers across would need an infinite scale.
     if (!std::isfinite(fit.s) || !std::isfinite(fit.ox) || !std::isfinite(fit.oy))
-        refuse([] { std::cout << "the drawing is too small to be scaled."; });
+        throw Refusal{"the drawing is too small to be scaled."};
     return fit;
 }
 
-void openForReading(std::ifstream& in, const std::string& name) {
-    in.open(name);
-    if (!in.is_open()) refuse([&] { std::cout << "file " << name << " could not be opened."; });
+template <class Real>
+std::string where(const MetafileCommand<Real>& c, const std::string& file) {
+    return std::string("the ") + c.letter + " command on line " + std::to_string(c.line) + " of " +
+           file;
 }
 
-void createForWriting(OutputFile& out, const std::string& name) {
-    if (!out.create(name, false))
-        refuse([&] { std::cout << "file " << name << " could not be created."; });
+template <class Real>
+void checkWritable(const MetafileCommand<Real>& c, const std::string& file, int count) {
+    const Real values[4] = {c.x1, c.y1, c.x2, c.y2};
+    for (int i = 0; i < count; ++i) {
+        double v = values[i];
+        if (!(std::isfinite(v) && (v == 0 || std::log10(std::fabs(v)) <= FIELD_OVERFLOW_LOG)))
+            throw Refusal{where(c, file) + " holds a number too large to be plotted."};
+    }
 }
 
-void closeWritten(OutputFile& out, const std::string& name) {
-    out.close();
-    if (out.fail()) refuse([&] { std::cout << "file " << name << " could not be written."; });
+// One copy of the L, P and T commands of in to out, letting the action see (and change) every
+// coordinate pair; anything else in the input is dropped.
+template <class Real, class Action>
+void copyCommands(std::istream& in, const std::string& inName, std::ostream& out, Action& action) {
+    MetafileReader<Real> reader(in);
+    MetafileCommand<Real> c;
+    for (;;) {
+        switch (reader.next(c)) {
+            case MetafileStatus::end: return;
+            case MetafileStatus::cutShort:
+                throw Refusal{where(c, inName) + " is cut short by the end of the file."};
+            case MetafileStatus::unreadable:
+                throw Refusal{std::string("a number of the ") + c.letter + " command on line " +
+                              std::to_string(c.line) + " of " + inName +
+                              " cannot be read: " + reader.unreadableWord()};
+            case MetafileStatus::command: break;
+        }
+        if (c.letter == 'L') {
+            checkWritable(c, inName, 4);
+            action.line(c.x1, c.y1, c.x2, c.y2);
+            writeLineCommand(out, c.x1, c.y1, c.x2, c.y2);
+        } else if (c.letter == 'P') {
+            checkWritable(c, inName, 2);
+            action.point(c.x1, c.y1);
+            writePointCommand(out, c.x1, c.y1);
+        } else {
+            out << 'T' << c.textLine << '\n' << c.text << '\n';
+        }
+    }
 }
 
 // One copy of the whole file from inName to outName through the action.
 template <class Real, class Action>
 void copyPass(const std::string& inName, const std::string& outName, Action& action) {
-    std::ifstream in;
-    openForReading(in, inName);
+    std::ifstream in(inName);
+    if (!in.is_open()) throw Refusal{"file " + inName + " could not be opened."};
     OutputFile out;
-    createForWriting(out, outName);
-    CommandCopier<Real, Action>(in, inName, out, action).copyAll();
-    closeWritten(out, outName);
+    if (!out.create(outName, false)) throw Refusal{"file " + outName + " could not be created."};
+    copyCommands<Real>(in, inName, out, action);
+    out.close();
+    if (out.fail()) throw Refusal{"file " + outName + " could not be written."};
+}
+
+void announce() {
+    std::cout << "\nScaling plot to fit in a rectangle of " << std::fixed << std::setprecision(4)
+              << num(PLOT_WIDTH) << " by " << num(PLOT_HEIGHT) << " units.\n"
+              << "Graphics metafile must be copied twice; be patient.....\n"
+              << std::flush;
 }
 
 }  // namespace
 
 template <class Real>
+bool fitMetafile(const std::string& metafileName, std::string& reason) {
+    try {
+        // The metafile is only read until the scratch copy is complete and every number in it is
+        // known to be readable; only then is it replaced.
+        Extent<Real> extent;
+        copyPass<Real>(metafileName, SCRATCH_NAME, extent);
+        Fit<Real> fit = fitToRectangle(extent);
+        copyPass<Real>(SCRATCH_NAME, metafileName, fit);
+        return true;
+    } catch (const Refusal& refusal) {
+        reason = refusal.reason;
+        return false;
+    }
+}
+
+template <class Real>
 void scaleToFit(const std::string& metafileName) {
     announce();
-    // The metafile is only read until the scratch copy is complete and every number in it is
-    // known to be readable; only then is it replaced.
-    Extent<Real> extent;
-    copyPass<Real>(metafileName, SCRATCH_NAME, extent);
-    Fit<Real> fit = fitToRectangle(extent);
-    copyPass<Real>(SCRATCH_NAME, metafileName, fit);
+    std::string reason;
+    if (fitMetafile<Real>(metafileName, reason)) return;
+    std::cout << "\n ERROR: Plot could not be scaled to fit screen,\n because " << reason << "\n"
+              << std::flush << "\n";
+    stopProgram(-1);
 }
 
 template void scaleToFit<float>(const std::string&);
 template void scaleToFit<double>(const std::string&);
+template bool fitMetafile<float>(const std::string&, std::string&);
+template bool fitMetafile<double>(const std::string&, std::string&);

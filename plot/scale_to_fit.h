@@ -9,5 +9,12 @@
 template <class Real>
 void scaleToFit(const std::string& metafileName);
 
+// The same pass without the console lines and without stopping: false, with the reason that
+// completes " because ...", when the metafile cannot be fitted (it then keeps its content).
+template <class Real>
+bool fitMetafile(const std::string& metafileName, std::string& reason);
+
 extern template void scaleToFit<float>(const std::string&);
 extern template void scaleToFit<double>(const std::string&);
+extern template bool fitMetafile<float>(const std::string&, std::string&);
+extern template bool fitMetafile<double>(const std::string&, std::string&);
