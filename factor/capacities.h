@@ -14,6 +14,6 @@ constexpr int FILE_NAME_LENGTH = 79;
 constexpr int SCREEN_WIDTH = 79;
 
 using VarVector = std::array<float, MAXVAR>;
-using VarMatrix = std::array<VarVector, MAXVAR>;      // [variable][variable]
+using VarMatrix = std::array<VarVector, MAXVAR>;        // [variable][variable]
 using SampleMatrix = std::array<VarVector, MAXSAMPLE>;  // [sample][variable or factor]
 using SampleIds = std::array<int, MAXSAMPLE>;

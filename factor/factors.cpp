@@ -2,15 +2,17 @@
 
 #include <cmath>
 
-void computeRecipes(const VarVector& eigenvalue, const VarMatrix& eigenvector, int nKeep,
-                    int nVar, VarMatrix& recipe) {
+void computeRecipes(const VarVector& eigenvalue, const VarMatrix& eigenvector, int nKeep, int nVar,
+                    VarMatrix& recipe) {
     for (int f = 0; f < nKeep; ++f) {
         double root = std::sqrt(double(eigenvalue[f]));
         for (int j = 0; j < nVar; ++j) recipe[f][j] = float(root * double(eigenvector[j][f]));
     }
 }
 
-bool hasZeroEigenvalue(const VarVector& eigenvalue, int f) { return eigenvalue[f] == 0; }
+bool hasZeroEigenvalue(const VarVector& eigenvalue, int f) {
+    return eigenvalue[f] == 0;
+}
 
 void computeScores(const SampleMatrix& data, const VarVector& mean, const VarMatrix& recipe,
                    const VarVector& eigenvalue, int nSample, int nVar, int nKeep,

@@ -3,8 +3,8 @@
 #include "capacities.h"
 
 // recipe[f][j] = sqrt(eigenvalue_f) * eigenvector[j][f]: the loading of variable j on factor f.
-void computeRecipes(const VarVector& eigenvalue, const VarMatrix& eigenvector, int nKeep,
-                    int nVar, VarMatrix& recipe);
+void computeRecipes(const VarVector& eigenvalue, const VarMatrix& eigenvector, int nKeep, int nVar,
+                    VarMatrix& recipe);
 
 // score[i][f]: the centred sample i projected on eigenvector f, divided by sqrt(eigenvalue_f),
 // formed as sum_j (data - mean) * recipe / eigenvalue with a single-precision running sum.  A
@@ -17,5 +17,4 @@ void computeScores(const SampleMatrix& data, const VarVector& mean, const VarMat
 bool hasZeroEigenvalue(const VarVector& eigenvalue, int f);
 
 // The smallest and largest score of each factor.
-void scoreRange(const SampleMatrix& score, int nSample, int nKeep, VarVector& low,
-                VarVector& high);
+void scoreRange(const SampleMatrix& score, int nSample, int nKeep, VarVector& low, VarVector& high);

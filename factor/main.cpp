@@ -49,17 +49,16 @@ bool openData(std::ifstream& data, const std::string& name) {
 std::string askDataFile(std::ifstream& data) {
     for (;;) {
         std::string name = askWord(
-            "Enter (with no spaces) the [drive:][\\path\\]name of data file: \n",
-            FILE_NAME_LENGTH);
+            "Enter (with no spaces) the [drive:][\\path\\]name of data file: \n", FILE_NAME_LENGTH);
         if (openData(data, name)) return name;
-        std::cout << "File not found.\n" << "Check filename and/or [drive:][\\path\\].\n";
+        std::cout << "File not found.\n"
+                  << "Check filename and/or [drive:][\\path\\].\n";
     }
 }
 
 std::string askReportFile(OutputFile& report) {
     std::string name = askWord(
-        "Enter (with no spaces) the [drive:][\\path\\]name for output file: \n",
-        FILE_NAME_LENGTH);
+        "Enter (with no spaces) the [drive:][\\path\\]name for output file: \n", FILE_NAME_LENGTH);
     if (!report.create(name, false)) {
         std::cout << "File could not be created.\n";
         stopEarly();
@@ -94,8 +93,7 @@ void readTable(std::ifstream& data, const std::string& dataName, OutputFile& rep
     data.close();
     std::string message = "The data file could not be read again.\n";
     if (openData(data, dataName))
-        message = readSamples(data, table.nSample, table.layout.nVar, arrays.sampleId,
-                              arrays.data);
+        message = readSamples(data, table.nSample, table.layout.nVar, arrays.sampleId, arrays.data);
     data.close();
     if (!message.empty()) {
         std::cout << message;
@@ -140,8 +138,8 @@ void reportStatistics(std::ostream& report, const std::string& reportName) {
     writeDeviations(report, table.layout, header, arrays.variance, arrays.sigma, nullptr);
     pauseForKey();
     reportMatrix("\nCorrelation coefficient matrix:\n",
-                 "\nCorrelation coefficient matrix is too large to display;\n", arrays.corr,
-                 report, reportName);
+                 "\nCorrelation coefficient matrix is too large to display;\n", arrays.corr, report,
+                 reportName);
 }
 
 bool epsilonAccepted(float epsilon) {
@@ -158,8 +156,8 @@ float askEpsilon(std::ostream& report) {
     while (!epsilonAccepted(epsilon)) epsilon = askFloat("Illegal value!\nRe-enter epsilon: ");
     report << "\nBeginning Factor Analysis\n"
            << "The user chose epsilon\n"
-           << "(uncertainty of eigenvalue components) = " << std::setprecision(6)
-           << num(epsilon) << "\n";
+           << "(uncertainty of eigenvalue components) = " << std::setprecision(6) << num(epsilon)
+           << "\n";
     return epsilon;
 }
 
@@ -181,8 +179,7 @@ int askKeepCount(int nFound, std::ostream& report) {
     for (;;) {
         int nKeep = askInt("\nHow many principal factors should be kept? : ");
         if (nKeep >= 1 && nKeep <= nFound) {
-            report << "\nUser chose to keep " << std::setw(2) << nKeep
-                   << " principal factors.\n";
+            report << "\nUser chose to keep " << std::setw(2) << nKeep << " principal factors.\n";
             return nKeep;
         }
         std::cout << "Error: P must be in range 1 to " << std::setw(3) << nFound << ".\n";
@@ -258,6 +255,8 @@ int main() {
     pauseForKey();
     reportFactors(nKeep, report);
 
-    std::cout << "\nJob done.\n" << "See output file:\n" << reportName << "\n";
+    std::cout << "\nJob done.\n"
+              << "See output file:\n"
+              << reportName << "\n";
     return 0;
 }

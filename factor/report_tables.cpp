@@ -111,7 +111,8 @@ void writeRecipesByFactor(std::ostream& os, const TableLayout& layout, const cha
 void writeScores(std::ostream& os, const SampleIds& ids, const SampleMatrix& score,
                  const VarVector& low, const VarVector& high, int nSample, int nKeep,
                  PauseHook pause) {
-    os << "\nFactor Scores:\n" << "  Sample";
+    os << "\nFactor Scores:\n"
+       << "  Sample";
     for (int f = 0; f < nKeep; ++f) os << std::setw(8) << f + 1;
     os << "\n";
     for (int i = 0; i < nSample; ++i) {

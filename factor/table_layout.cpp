@@ -6,7 +6,9 @@
 
 namespace {
 
-bool isSeparator(char c) { return c == ' ' || c == '\t'; }
+bool isSeparator(char c) {
+    return c == ' ' || c == '\t';
+}
 
 void writeBlanks(std::ostream& os, int count) {
     for (int i = 0; i < count; ++i) os.put(' ');

@@ -88,7 +88,8 @@ std::string parseSample(const char* line, int s, int nVar, SampleIds& ids, Sampl
 }  // namespace
 
 void writeIntroduction(std::ostream& os) {
-    os << "FACTOR provides principal factor analysis" << " of tabular data.\n\n"
+    os << "FACTOR provides principal factor analysis"
+       << " of tabular data.\n\n"
        << " (Factor currently can accept input files with up to\n"
        << std::setw(5) << MAXSAMPLE << " samples, " << std::setw(3) << MAXVAR
        << " variables per sample, and\n"

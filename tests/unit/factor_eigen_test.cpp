@@ -1,10 +1,10 @@
-#include "eigen.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
 #include <sstream>
+
+#include "eigen.h"
 
 namespace {
 

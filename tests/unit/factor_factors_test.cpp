@@ -1,9 +1,9 @@
-#include "factors.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
+
+#include "factors.h"
 
 namespace {
 

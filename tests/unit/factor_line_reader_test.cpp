@@ -1,9 +1,9 @@
-#include "line_reader.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
+
+#include "line_reader.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "statistics.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include "statistics.h"
 
 namespace {
 
@@ -66,9 +66,9 @@ TEST(FactorStatistics, TwoSamplesDivideByOne) {
     auto s = statsOf({{1, 10}, {3, 4}});
     s->compute(2, 2);
     EXPECT_EQ(2.0f, s->mean[0]);
-    EXPECT_EQ(2.0f, s->cov[0][0]);    // (1 + 1) / 1
-    EXPECT_EQ(18.0f, s->cov[1][1]);   // (9 + 9) / 1
-    EXPECT_EQ(-6.0f, s->cov[0][1]);   // (-1 * 3 + 1 * -3) / 1
+    EXPECT_EQ(2.0f, s->cov[0][0]);          // (1 + 1) / 1
+    EXPECT_EQ(18.0f, s->cov[1][1]);         // (9 + 9) / 1
+    EXPECT_EQ(-6.0f, s->cov[0][1]);         // (-1 * 3 + 1 * -3) / 1
     EXPECT_FLOAT_EQ(-1.0f, s->corr[0][1]);  // -6 / (sqrt 2 * sqrt 18), sigmas rounded
 }
 

@@ -1,9 +1,9 @@
-#include "table_layout.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
+
+#include "table_layout.h"
 
 namespace {
 

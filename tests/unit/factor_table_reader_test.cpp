@@ -1,9 +1,9 @@
-#include "table_reader.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
+
+#include "table_reader.h"
 
 namespace {
 
@@ -105,8 +105,7 @@ TEST(FactorSampleReader, EachLineHoldsExactlyTheValuesOfTheFirst) {
               read("H\n1 2 3\n2 4\n3 5 6\n", 3, 2).message);
     EXPECT_EQ("Sample 3 (line 4 of the data file) has 3 values; the first sample has 2.\n",
               read("H\n1 2 3\n2 4 5\n3 5 6 7\n", 3, 2).message);
-    EXPECT_EQ("Sample 2 (line 3 of the data file) is empty.\n",
-              read("H\n1 2 3\n\n", 2, 2).message);
+    EXPECT_EQ("Sample 2 (line 3 of the data file) is empty.\n", read("H\n1 2 3\n\n", 2, 2).message);
 }
 
 TEST(FactorSampleReader, ValuesBeforeAFaultyLineAreKept) {
