@@ -4,14 +4,33 @@
 
 namespace {
 
-// y = matrix * x.  Each running sum is held in single precision, each step formed in double:
-// the order and the rounding points are those of the described arithmetic, so the results are
-// reproducible to the bit.
+// One step of a running sum: held in single precision, formed in double.  The order and the
+// rounding points are those of the described arithmetic, so the results are reproducible to the
+// bit.
+inline float addProduct(float sum, float a, float b) {
+    return float(double(sum) + double(a) * double(b));
+}
+
+// y = matrix * x.  Each row's sum is one chain of roundings; four rows run side by side so that
+// their chains overlap in the processor, each in its own ascending order.
 void multiply(const VarMatrix& matrix, int n, const VarVector& x, VarVector& y) {
-    for (int i = 0; i < n; ++i) {
+    int i = 0;
+    for (; i + 4 <= n; i += 4) {
+        float s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+        for (int j = 0; j < n; ++j) {
+            s0 = addProduct(s0, matrix[i][j], x[j]);
+            s1 = addProduct(s1, matrix[i + 1][j], x[j]);
+            s2 = addProduct(s2, matrix[i + 2][j], x[j]);
+            s3 = addProduct(s3, matrix[i + 3][j], x[j]);
+        }
+        y[i] = s0;
+        y[i + 1] = s1;
+        y[i + 2] = s2;
+        y[i + 3] = s3;
+    }
+    for (; i < n; ++i) {
         float sum = 0;
-        const VarVector& row = matrix[i];
-        for (int j = 0; j < n; ++j) sum = float(double(sum) + double(row[j]) * double(x[j]));
+        for (int j = 0; j < n; ++j) sum = addProduct(sum, matrix[i][j], x[j]);
         y[i] = sum;
     }
 }
@@ -19,7 +38,7 @@ void multiply(const VarMatrix& matrix, int n, const VarVector& x, VarVector& y) 
 // Scales y to unit length (a zero vector stays as it is) and returns the length it had.
 float normalise(VarVector& y, int n) {
     float s = 0;
-    for (int i = 0; i < n; ++i) s = float(double(s) + double(y[i]) * double(y[i]));
+    for (int i = 0; i < n; ++i) s = addProduct(s, y[i], y[i]);
     float norm = float(std::sqrt(double(s)));
     if (s > 0)
         for (int i = 0; i < n; ++i) y[i] = float(double(y[i]) / double(norm));
