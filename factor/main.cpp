@@ -56,9 +56,19 @@ std::string askDataFile(std::ifstream& data) {
     }
 }
 
-std::string askReportFile(OutputFile& report) {
+// Creating the report over the data file would destroy the table before it is read.
+bool isDataFile(const std::string& reportName, const std::string& dataName) {
+    std::error_code ignored;
+    return std::filesystem::equivalent(reportName, dataName, ignored);
+}
+
+std::string askReportFile(OutputFile& report, const std::string& dataName) {
     std::string name = askWord(
         "Enter (with no spaces) the [drive:][\\path\\]name for output file: \n", FILE_NAME_LENGTH);
+    if (isDataFile(name, dataName)) {
+        std::cout << "File could not be created: it is the data file.\n";
+        stopEarly();
+    }
     if (!report.create(name, false)) {
         std::cout << "File could not be created.\n";
         stopEarly();
@@ -241,7 +251,7 @@ int main() {
     std::ifstream data;
     std::string dataName = askDataFile(data);
     OutputFile report;
-    std::string reportName = askReportFile(report);
+    std::string reportName = askReportFile(report, dataName);
     writeIntroduction(report);
 
     readTable(data, dataName, report);

@@ -121,13 +121,14 @@ std::string echoOf(const std::string& line) {
 
 TEST(FactorDialogue, WrongAndOverlongDataFileNamesAreAskedAgain) {
     std::string longName(100, 'n');
+    // "." opens as a folder, which is no data file either.
     ProgramRun run =
-        runProgram("factor", "missing.txt " + longName + " t.txt", {{"t.txt", "H\n1 2\n2 4\n"}});
+        runProgram("factor", "missing.txt . " + longName + " t.txt", {{"t.txt", "H\n1 2\n2 4\n"}});
     EXPECT_EQ(1, run.status);
     EXPECT_EQ("Input ended.\n", run.err);
-    EXPECT_EQ(
-        INTRO + DATA_PROMPT + NOT_FOUND + DATA_PROMPT + NOT_FOUND + DATA_PROMPT + REPORT_PROMPT,
-        run.out);
+    EXPECT_EQ(INTRO + DATA_PROMPT + NOT_FOUND + DATA_PROMPT + NOT_FOUND + DATA_PROMPT + NOT_FOUND +
+                  DATA_PROMPT + REPORT_PROMPT,
+              run.out);
 }
 
 TEST(FactorDialogue, OverlongReportNameIsCut) {
@@ -145,6 +146,14 @@ TEST(FactorDialogue, ReportThatCannotBeCreatedEndsTheRun) {
     EXPECT_EQ(0, run.status);
     EXPECT_EQ(OPENING + "File could not be created.\n" + PAUSE, run.out);
     EXPECT_FALSE(run.hasFile("nodir"));
+}
+
+// A report named like the data file would wipe the table before it is read.
+TEST(FactorDialogue, ReportOverTheDataFileIsRefused) {
+    ProgramRun run = runProgram("factor", "t.txt ./t.txt", {{"t.txt", "H\n1 2\n2 4\n"}});
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ(OPENING + "File could not be created: it is the data file.\n" + PAUSE, run.out);
+    EXPECT_EQ("H\n1 2\n2 4\n", run.file("t.txt"));
 }
 
 TEST(FactorDialogue, TooManyVariables) {
