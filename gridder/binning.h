@@ -4,8 +4,8 @@
 #include "capacities.h"
 
 struct VariogramBins {
-    int nb = 0;         // number of bins
-    float width = 0;    // rMax / nb
+    int nb = 0;                // number of bins
+    float width = 0;           // rMax / nb
     int count[MAX_BINS];       // pairs per bin
     float sum[MAX_BINS];       // sum of squared value differences
     float variance[MAX_BINS];  // sum / count, 0 for a bin without pairs

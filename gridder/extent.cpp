@@ -17,7 +17,8 @@ DataExtent computeExtent(const float x[], const float y[], int n) {
     }
     float dx = e.xMax - e.xMin;
     float dy = e.yMax - e.yMin;
-    e.rMax = static_cast<float>(std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy));
+    e.rMax =
+        static_cast<float>(std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy));
     e.halfRMax = 0.5f * e.rMax;
     return e;
 }

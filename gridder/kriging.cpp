@@ -38,8 +38,8 @@ float krigingVariance(const KrigingWork& work, int m) {
         variance = static_cast<float>(variance + static_cast<double>(w[k]) * work.savedRhs[k]);
     for (int j = 0; j < m; ++j)
         for (int k = 0; k < m; ++k)
-            variance = static_cast<float>(
-                variance - 0.5 * w[j] * static_cast<double>(w[k]) * work.savedBlock[j][k]);
+            variance = static_cast<float>(variance - 0.5 * w[j] * static_cast<double>(w[k]) *
+                                                         work.savedBlock[j][k]);
     return variance;
 }
 
@@ -57,8 +57,8 @@ void checkWeightSum(float weight[], int m) {
 }
 
 void INTERP(float curve0, float curve1, float curve2, float curve3, const float x[],
-            const float y[], const float z[], int n, float halfRMax, float vMax, float x0,
-            float y0, float& cutoff, float& estimate, float& standardDeviation, KrigingWork& work) {
+            const float y[], const float z[], int n, float halfRMax, float vMax, float x0, float y0,
+            float& cutoff, float& estimate, float& standardDeviation, KrigingWork& work) {
     std::cout << "\n * Begin kriging for one point...\n";
     VariogramModel model{curve0, curve1, curve2, curve3, halfRMax};
     int m = searchNeighbors(model, x, y, n, x0, y0, cutoff, work);

@@ -44,7 +44,8 @@ void luDecompose(int n, float a[][LU_COLUMNS], int pivot[]) {
         int p = j;
         for (int i = j; i < n; ++i) {
             a[i][j] = minusDot(a[i][j], a, i, j, j);
-            float candidate = static_cast<float>(static_cast<double>(scale[i]) * std::fabs(a[i][j]));
+            float candidate =
+                static_cast<float>(static_cast<double>(scale[i]) * std::fabs(a[i][j]));
             if (candidate >= best) {  // a tie goes to the later row
                 best = candidate;
                 p = i;

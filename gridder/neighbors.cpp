@@ -74,8 +74,8 @@ int gatherNearest(const VariogramModel& model, const float x[], const float y[],
     return count;
 }
 
-int searchNeighbors(const VariogramModel& model, const float x[], const float y[], int n,
-                    float x0, float y0, float& radius, KrigingWork& work) {
+int searchNeighbors(const VariogramModel& model, const float x[], const float y[], int n, float x0,
+                    float y0, float& radius, KrigingWork& work) {
     bool limitWarned = false;
     bool minimumWarned = false;
     int lastDirection = 0;

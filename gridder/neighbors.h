@@ -39,5 +39,5 @@ int gatherNearest(const VariogramModel& model, const float x[], const float y[],
 // The adaptive search with its console report: the radius shrinks by RADIUS_SHRINK while too many
 // data are inside and grows by RADIUS_GROWTH while too few, each change printed, each bound
 // warned about once.  The changes compound.  Returns the number of neighbours entered.
-int searchNeighbors(const VariogramModel& model, const float x[], const float y[], int n,
-                    float x0, float y0, float& radius, KrigingWork& work);
+int searchNeighbors(const VariogramModel& model, const float x[], const float y[], int n, float x0,
+                    float y0, float& radius, KrigingWork& work);

@@ -120,8 +120,8 @@ bool sameFile(const std::string& a, const std::string& b) {
 // Two streams on one file would overwrite each other's values, so the second name must differ.
 std::string askDeviationFileName(const std::string& estimateFileName) {
     for (;;) {
-        std::string name = askWord(
-            "Enter a file name (with extension .grd) for the standard deviations:\n");
+        std::string name =
+            askWord("Enter a file name (with extension .grd) for the standard deviations:\n");
         if (!sameFile(name, estimateFileName)) return name;
         std::cout << "The interpolated results go to " << estimateFileName
                   << "; the standard deviations need a file of their own.\n";
@@ -144,8 +144,8 @@ void krigeGrid(const Dataset& data, const VariogramModel& c, float vMax, float c
             float x = static_cast<float>(static_cast<double>(ix) * g.x.spacing + g.x.min);
             float radius = cutoff;  // each point starts again from the user's cutoff
             INTERP(c.curve0, c.curve1, c.curve2, c.curve3, data.x, data.y, data.z, data.n,
-                   c.halfRMax, vMax, x, y, radius, grids.estimate[iy][ix],
-                   grids.deviation[iy][ix], work);
+                   c.halfRMax, vMax, x, y, radius, grids.estimate[iy][ix], grids.deviation[iy][ix],
+                   work);
         }
         showProgress(g.ny - iy, iy);
     }
@@ -169,8 +169,9 @@ int runKriging(const Dataset& data, KrigingGrids& grids, KrigingWork& work) {
                       " data points; this dataset has " + std::to_string(data.n) + ".\n");
     // Distances are scaled by rMax/2; with every point at one position there is no scale.
     if (data.extent.rMax == 0)
-        refuseDataset("ERROR: All data points lie at one position; kriging needs a dataset "
-                      "spread over the map.\n");
+        refuseDataset(
+            "ERROR: All data points lie at one position; kriging needs a dataset "
+            "spread over the map.\n");
     showDataRange(data.extent);
     GridPlan g = askGrid();
     explainPolynomial();
@@ -185,8 +186,8 @@ int runKriging(const Dataset& data, KrigingGrids& grids, KrigingWork& work) {
         "  enter a very large number). Cutoff: ");
     std::cout << "\n";
 
-    std::string estimateName = askWord(
-        "Enter a file name (with extension .grd) for the interpolated results:\n");
+    std::string estimateName =
+        askWord("Enter a file name (with extension .grd) for the interpolated results:\n");
     OutputFile estimateFile;
     estimateFile.create(estimateName);
     writeGridHeader(estimateFile, g.x, g.y);

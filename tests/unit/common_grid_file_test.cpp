@@ -1,5 +1,3 @@
-#include "grid_file.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,9 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "grid_file.h"
+
 namespace {
 
-int count(float min, float spacing, float max) { return gridCount(GridAxis{min, spacing, max}); }
+int count(float min, float spacing, float max) {
+    return gridCount(GridAxis{min, spacing, max});
+}
 
 // Every value of a text, read the way every program reads a grid file.
 struct ReadResult {
@@ -51,7 +53,7 @@ TEST(GridCount, PlusOneAndAHalfRule) {
     EXPECT_EQ(4, count(0, 3, 10));           // not a whole multiple: the nearest count
     EXPECT_EQ(3, count(0, 4, 9));
     EXPECT_EQ(2, count(-5, 10, 5));
-    EXPECT_EQ(1, count(7, 2, 7));  // no range: one point
+    EXPECT_EQ(1, count(7, 2, 7));     // no range: one point
     EXPECT_EQ(11, count(10, -1, 0));  // range and spacing both negative
     EXPECT_EQ(49, count(-48000, 1000, 0));
 }
@@ -103,9 +105,9 @@ TEST(GridHeaderReading, RefusedHeaders) {
 TEST(GridValueReading, AnyWhiteSpaceLayoutReadsIdentically) {
     const std::vector<float> expected = {1, 2, 3, 4.5f, -5, 6e3f};
     const char* layouts[] = {
-        "0 1 2\n0 1 1\n1\n2\n3\n4.5\n-5\n6e3\n",           // one value a line
-        "0 1 2\n0 1 1\n 1 2 3\n 4.5 -5 6e3\n",              // a row a line
-        "0 1 2 0 1 1 1 2 3 4.5 -5 6e3",                     // all on one line, no line end
+        "0 1 2\n0 1 1\n1\n2\n3\n4.5\n-5\n6e3\n",               // one value a line
+        "0 1 2\n0 1 1\n 1 2 3\n 4.5 -5 6e3\n",                 // a row a line
+        "0 1 2 0 1 1 1 2 3 4.5 -5 6e3",                        // all on one line, no line end
         "0\t1\t2\r\n0\t1\t1\r\n1\t2\t3\r\n4.5\t-5\t6E+3\r\n",  // tabs and carriage returns
     };
     for (const char* text : layouts) {
@@ -158,8 +160,8 @@ TEST(GridWriting, ValueText) {
 // A header written the way gridder writes it (spacing = range / (count - 1) as a float, all
 // three numbers to 6 digits) gives back the count that was asked for.
 TEST(GridWriting, WrittenSpacingRecoversTheCount) {
-    const float limits[][2] = {{0, 100}, {-3.3f, 7.1f}, {1234.5f, 1234.6f}, {-1e6f, 3e6f},
-                               {0.001f, 0.0023f}, {5, -5}, {299.7f, 13.1f}};
+    const float limits[][2] = {{0, 100},          {-3.3f, 7.1f}, {1234.5f, 1234.6f}, {-1e6f, 3e6f},
+                               {0.001f, 0.0023f}, {5, -5},       {299.7f, 13.1f}};
     for (int row = 0; row < static_cast<int>(std::size(limits)); ++row) {
         const float* lim = limits[row];
         for (int n = 2; n <= 61; ++n) {
