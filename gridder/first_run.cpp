@@ -35,6 +35,7 @@ int runVariogram(const Dataset& data, VariogramBins& bins) {
     if (data.n < 2)
         refuseDataset("ERROR: A variogram needs at least 2 data points; this dataset has " +
                       std::to_string(data.n) + ".\n");
+    refuseEndlessDiagonal(data.extent);
     int nb = askBinCount(data.extent.rMax, suggestedBinCount(data.n));
     float width = data.extent.rMax / static_cast<float>(nb);
     std::cout << "\n"

@@ -2,6 +2,7 @@
 // the empirical variogram and writes it for the user to fit a cubic polynomial; a second run
 // takes the polynomial and writes the estimates and their standard deviations as gridded-data
 // files.
+#include <cmath>
 #include <iomanip>
 #include <iostream>
 #include <string>
@@ -53,6 +54,11 @@ void refuseDataset(const std::string& message) {
     std::cout << message;
     pauseForKey();
     stopProgram(-1);
+}
+
+void refuseEndlessDiagonal(const DataExtent& extent) {
+    if (!std::isfinite(extent.rMax))
+        refuseDataset("ERROR: The diagonal of this dataset exceeds the single-precision range.\n");
 }
 
 int main() {

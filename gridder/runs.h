@@ -29,3 +29,7 @@ int runKriging(const Dataset& data, KrigingGrids& grids, KrigingWork& work);
 
 // A dataset this run cannot use: the message, the pause prompt, exit status -1.
 [[noreturn]] void refuseDataset(const std::string& message);
+
+// Distances are measured against the diagonal of the data; one beyond the float range (data near
+// +-3.4e38) would turn every bin edge and every model value into an infinity or not a number.
+void refuseEndlessDiagonal(const DataExtent& extent);

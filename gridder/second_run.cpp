@@ -172,6 +172,7 @@ int runKriging(const Dataset& data, KrigingGrids& grids, KrigingWork& work) {
         refuseDataset(
             "ERROR: All data points lie at one position; kriging needs a dataset "
             "spread over the map.\n");
+    refuseEndlessDiagonal(data.extent);
     showDataRange(data.extent);
     GridPlan g = askGrid();
     explainPolynomial();

@@ -222,6 +222,18 @@ TEST(GridderDataFile, TooFewPointsForEitherRun) {
     EXPECT_EQ(255, same.status);
 }
 
+TEST(GridderDataFile, ADiagonalBeyondTheFloatRange) {
+    const std::string huge = "3e38 0 1\n-3e38 0 2\n0 0 3\n1 1 4\n2 2 5\n3 3 6\n";
+    for (const char* answers : {"huge.txt no 20 v.txt", "huge.txt yes 0 10"}) {
+        ProgramRun run = runProgram("gridder", answers, {{"huge.txt", huge}});
+        EXPECT_EQ(INTRODUCTION + reading("huge.txt", 6) + QUESTION +
+                      "ERROR: The diagonal of this dataset exceeds the single-precision range.\n" +
+                      PAUSE,
+                  run.out);
+        EXPECT_EQ(255, run.status);
+    }
+}
+
 // Eight data around a 2 x 2 grid whose points lie on four of them.  A cutoff of 9 holds fewer
 // than 6 data at every grid point, so each point grows its own radius from 9.
 const std::string EIGHT_POINTS = "0 0 5\n10 0 5\n0 10 5\n10 10 5\n5 5 5\n2 8 5\n8 2 5\n5 0 5\n";
