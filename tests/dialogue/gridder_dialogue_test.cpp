@@ -367,6 +367,24 @@ TEST(GridderSecondRun, TenRowsOfProgress) {
     EXPECT_EQ(20 + 2, countOf(run.file("e.grd"), "\n"));
 }
 
+TEST(GridderSecondRun, GridFilesThatCannotBeCreatedOrCoincide) {
+    ProgramRun run =
+        runProgram("gridder", "data.txt yes 0 10 0 10 2 2 0 1 0 0 1 100 nodir/e.grd s.grd",
+                   {{"data.txt", EIGHT_POINTS}});
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ("Could not create output file nodir/e.grd\n", run.err);
+    EXPECT_EQ("0 10 10\n0 10 10\n", run.file("s.grd").substr(0, 16));
+    EXPECT_EQ(6, countOf(run.file("s.grd"), "\n"));
+
+    // Another spelling of the same file is refused as well.
+    ProgramRun same =
+        runProgram("gridder", "data.txt yes 0 10 0 10 2 2 0 1 0 0 1 100 e.grd ./e.grd s.grd",
+                   {{"data.txt", EIGHT_POINTS}});
+    EXPECT_EQ(0, same.status);
+    EXPECT_EQ(1, countOf(same.out, "the standard deviations need a file of their own.\n"));
+    EXPECT_EQ("0 10 10\n0 10 10\n5\n5\n5\n5\n", same.file("e.grd"));
+}
+
 TEST(GridderSecondRun, InputEndingMidwayKeepsWhatWasWritten) {
     ProgramRun run = runProgram("gridder", "data.txt yes 0 10 0 10 2 2 0 1 0 0 1 100 e.grd",
                                 {{"data.txt", EIGHT_POINTS}});
