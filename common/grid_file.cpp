@@ -9,12 +9,15 @@ int gridCount(const GridAxis& axis) {
     if (!std::isfinite(axis.min) || !std::isfinite(axis.spacing) || !std::isfinite(axis.max))
         return -1;
     if (axis.spacing == 0) return -1;
-    float range = axis.max - axis.min;
+    // Formed in double and truncated without being stored as a float: a float sum could round a
+    // quotient just below n + 0.5 up to the next integer (0.49999997 + 1.5 would give 2), and a
+    // float range could overflow for limits of opposite sign near the float range.
+    double range = static_cast<double>(axis.max) - axis.min;
     if ((range > 0 && axis.spacing < 0) || (range < 0 && axis.spacing > 0)) return -1;
     // The +1.5 turns a range that is not a whole multiple of the spacing into the nearest count
     // and absorbs a spacing that was rounded when it was written.
-    float count = range / axis.spacing + 1.5f;
-    if (!(count < static_cast<float>(GRID_COUNT_LIMIT) + 1.0f)) return -1;
+    double count = range / axis.spacing + 1.5;
+    if (!(count < GRID_COUNT_LIMIT + 1.0)) return -1;
     return static_cast<int>(count);
 }
 

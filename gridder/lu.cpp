@@ -1,0 +1,93 @@
+#include "lu.h"
+
+#include <cmath>
+#include <iostream>
+
+#include "console.h"
+#include "output_files.h"
+
+namespace {
+
+constexpr float TINY_PIVOT = 1e-20f;
+
+// Each product is formed exactly in double and the running sum rounded to a float after every
+// subtraction, so the factors do not depend on how the compiler would fuse the operations.
+float minusDot(float sum, const float a[][LU_COLUMNS], int row, int column, int count) {
+    for (int k = 0; k < count; ++k)
+        sum = static_cast<float>(sum - static_cast<double>(a[row][k]) * a[k][column]);
+    return sum;
+}
+
+[[noreturn]] void singular() {
+    std::cout << " Singular matrix.\n";
+    pauseForKey();
+    stopProgram(-1);
+}
+
+}  // namespace
+
+void luDecompose(int n, float a[][LU_COLUMNS], int pivot[]) {
+    if (n < 1) return;
+    float scale[LU_COLUMNS];
+    for (int i = 0; i < n; ++i) {
+        float big = 0;
+        for (int j = 0; j < n; ++j) {
+            float magnitude = std::fabs(a[i][j]);
+            if (magnitude > big) big = magnitude;
+        }
+        if (big == 0) singular();
+        scale[i] = static_cast<float>(1.0 / big);
+    }
+    for (int j = 0; j < n; ++j) {
+        for (int i = 0; i < j; ++i) a[i][j] = minusDot(a[i][j], a, i, j, i);
+        float best = 0;
+        int p = j;
+        for (int i = j; i < n; ++i) {
+            a[i][j] = minusDot(a[i][j], a, i, j, j);
+            float candidate =
+                static_cast<float>(static_cast<double>(scale[i]) * std::fabs(a[i][j]));
+            if (candidate >= best) {  // a tie goes to the later row
+                best = candidate;
+                p = i;
+            }
+        }
+        if (p != j) {
+            for (int k = 0; k < n; ++k) {
+                float t = a[p][k];
+                a[p][k] = a[j][k];
+                a[j][k] = t;
+            }
+            scale[p] = scale[j];
+        }
+        pivot[j] = p;
+        if (j != n - 1) {
+            if (a[j][j] == 0) a[j][j] = TINY_PIVOT;
+            float reciprocal = static_cast<float>(1.0 / a[j][j]);
+            for (int i = j + 1; i < n; ++i)
+                a[i][j] = static_cast<float>(static_cast<double>(a[i][j]) * reciprocal);
+        }
+    }
+    if (a[n - 1][n - 1] == 0) a[n - 1][n - 1] = TINY_PIVOT;
+}
+
+void luBackSubstitute(const float a[][LU_COLUMNS], int n, const int pivot[], float b[]) {
+    int first = -1;  // the first row whose right-hand side is not zero: the sums start there
+    for (int i = 0; i < n; ++i) {
+        int p = pivot[i];
+        float sum = b[p];
+        b[p] = b[i];
+        if (first >= 0) {
+            for (int k = first; k < i; ++k)
+                sum = static_cast<float>(sum - static_cast<double>(a[i][k]) * b[k]);
+        } else if (sum != 0) {
+            first = i;
+        }
+        b[i] = sum;
+    }
+    for (int i = n - 1; i >= 0; --i) {
+        float sum = b[i];
+        for (int k = i + 1; k < n; ++k)
+            sum = static_cast<float>(sum - static_cast<double>(a[i][k]) * b[k]);
+        b[i] = static_cast<float>(static_cast<double>(sum) / a[i][i]);
+    }
+}

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "neighbors.h"
+
+namespace {
+
+class CaptureOutput {
+  public:
+    CaptureOutput() : saved_(std::cout.rdbuf(text_.rdbuf())) {}
+    ~CaptureOutput() { std::cout.rdbuf(saved_); }
+    std::string str() const { return text_.str(); }
+
+  private:
+    std::ostringstream text_;
+    std::streambuf* saved_;
+};
+
+const std::string LIMIT_WARNING = "     Warning: Internal limit of   50 neighbors was reached.\n";
+const std::string MINIMUM_WARNING =
+    "     Warning: Internal minimum of    6 neighbors was not reached.\n";
+
+std::string reduced(const char* radius) {
+    return std::string("     Cutoff radius temporarily reduced to ") + radius + "\n";
+}
+std::string increased(const char* radius) {
+    return std::string("     Cutoff radius temporarily increased to ") + radius + "\n";
+}
+
+int occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// Data points around a grid point at the origin.
+struct Points {
+    std::vector<float> x, y;
+    void add(float px, float py, int copies = 1) {
+        for (int i = 0; i < copies; ++i) {
+            x.push_back(px);
+            y.push_back(py);
+        }
+    }
+    int n() const { return static_cast<int>(x.size()); }
+};
+
+const VariogramModel MODEL{0.1f, 1, 0, 0, 10};
+
+class NeighborSearch : public testing::Test {
+  protected:
+    std::unique_ptr<KrigingWork> work = std::make_unique<KrigingWork>();
+    Points p;
+    int search(float& radius, std::string& output) {
+        CaptureOutput out;
+        int m = searchNeighbors(MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, radius, *work);
+        output = out.str();
+        return m;
+    }
+};
+
+TEST_F(NeighborSearch, ExactlyFiftyInsideIsQuiet) {
+    for (int i = 1; i <= 50; ++i) p.add(static_cast<float>(i), 0);
+    p.add(60, 0);
+    float radius = 50;  // the 50th lies exactly on the radius
+    std::string output;
+    EXPECT_EQ(50, search(radius, output));
+    EXPECT_EQ("", output);
+    EXPECT_EQ(50.0f, radius);
+    for (int k = 0; k < 50; ++k) EXPECT_EQ(k, work->neighbor[k]);
+}
+
+TEST_F(NeighborSearch, AFiftyFirstShrinksTheRadius) {
+    for (int i = 1; i <= 50; ++i) p.add(static_cast<float>(i), 0);
+    p.add(45.5f, 0);
+    p.add(60, 0);
+    EXPECT_EQ(MAX_NEIGHBORS + 1,
+              gatherNeighbors(MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, 50, *work));
+    float radius = 50;
+    std::string output;
+    EXPECT_EQ(37, search(radius, output));
+    EXPECT_EQ(LIMIT_WARNING + reduced("37.5"), output);
+    EXPECT_EQ(37.5f, radius);
+}
+
+TEST_F(NeighborSearch, TooFewGrowTheRadiusWithOneWarning) {
+    for (int i = 10; i <= 15; ++i) p.add(static_cast<float>(i), 0);
+    float radius = 5;
+    std::string output;
+    EXPECT_EQ(6, search(radius, output));
+    EXPECT_EQ(MINIMUM_WARNING + increased("6") + increased("7.2") + increased("8.64") +
+                  increased("10.368") + increased("12.4416") + increased("14.9299") +
+                  increased("17.9159"),
+              output);
+    float expected = 5;  // each change rounded to a float, compounding
+    for (int i = 0; i < 7; ++i) expected = static_cast<float>(expected * 1.2);
+    EXPECT_EQ(expected, radius);
+}
+
+TEST_F(NeighborSearch, ShrinkingAndGrowingCompound) {
+    p.add(1, 0, 3);
+    p.add(8.5f, 0, 10);
+    p.add(0, 9.5f, 40);
+    float radius = 10;  // 53 inside; 3 inside 7.5; 13 inside 9
+    std::string output;
+    EXPECT_EQ(13, search(radius, output));
+    EXPECT_EQ(LIMIT_WARNING + reduced("7.5") + MINIMUM_WARNING + increased("9"), output);
+    EXPECT_EQ(9.0f, radius);
+}
+
+// Sixty copies of one datum at distance 5: the count jumps from 1 to 61 there, and no radius
+// holds between 6 and 50 data.
+TEST_F(NeighborSearch, DuplicatedDataEndWithTheNearest) {
+    p.add(100, 100, 5);
+    p.add(3, 4, 60);
+    p.add(0.6f, 0.8f);  // index 65, distance 1
+    float radius = 7;
+    std::string output;
+    EXPECT_EQ(50, search(radius, output));
+    EXPECT_EQ(0u,
+              output.find(LIMIT_WARNING + reduced("5.25") + reduced("3.9375") + MINIMUM_WARNING +
+                          increased("4.725") + increased("5.67") + reduced("4.2525")));
+    // Two changes on the way down, then 200 more once the radius has turned back.
+    EXPECT_EQ(202, occurrences(output, "     Cutoff radius temporarily "));
+    EXPECT_EQ(1, occurrences(output, LIMIT_WARNING));
+    EXPECT_EQ(1, occurrences(output, MINIMUM_WARNING));
+    const std::string last =
+        "     Warning: No cutoff radius gives 6 to 50 neighbors; the 50 nearest data are used.\n";
+    EXPECT_EQ(output.size() - last.size(), output.rfind(last));
+    // The nearest fifty in dataset order: the first 49 copies, then the datum at distance 1.
+    for (int k = 0; k < 49; ++k) EXPECT_EQ(5 + k, work->neighbor[k]);
+    EXPECT_EQ(65, work->neighbor[49]);
+    EXPECT_FLOAT_EQ(0.6f, work->rhs[0]);         // v(5) = 0.1 + 5 / 10
+    EXPECT_FLOAT_EQ(0.2f, work->rhs[49]);        // v(1)
+    EXPECT_FLOAT_EQ(0.1f, work->matrix[0][1]);   // coincident copies: the intercept
+    EXPECT_FLOAT_EQ(0.5f, work->matrix[49][0]);  // v(4)
+    EXPECT_EQ(work->matrix[0][49], work->matrix[49][0]);
+    EXPECT_EQ(0.0f, work->matrix[7][7]);
+}
+
+TEST_F(NeighborSearch, ARadiusThatCannotGrow) {
+    for (int i = 1; i <= 10; ++i) p.add(static_cast<float>(i), 0);
+    float radius = 0;
+    std::string output;
+    EXPECT_EQ(10, search(radius, output));
+    EXPECT_EQ(MINIMUM_WARNING +
+                  "     Warning: No cutoff radius gives 6 to 50 neighbors; the 10 nearest data "
+                  "are used.\n",
+              output);
+}
+
+TEST_F(NeighborSearch, AHugeCutoffShrinksAsFarAsItMust) {
+    // From 1e30 down to below 50 takes over 200 reductions in one direction: not refused.
+    for (int i = 1; i <= 60; ++i) p.add(static_cast<float>(i), 0);
+    float radius = 1e30f;
+    std::string output;
+    int m = search(radius, output);
+    EXPECT_GE(m, 6);
+    EXPECT_LE(m, 50);
+    EXPECT_GT(occurrences(output, "reduced to"), 200);
+    EXPECT_EQ(0, occurrences(output, "nearest data"));
+}
+
+TEST_F(NeighborSearch, NearestDataInDatasetOrder) {
+    // Distances 1..60 in a scrambled order; the fifty nearest are those at 50 or less.
+    for (int i = 0; i < 60; ++i) p.add(static_cast<float>((i * 37) % 60 + 1), 0);
+    ASSERT_EQ(50, gatherNearest(MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, *work));
+    int k = 0;
+    for (int i = 0; i < 60; ++i)
+        if ((i * 37) % 60 + 1 <= 50) {
+            EXPECT_EQ(i, work->neighbor[k]);
+            ++k;
+        }
+    EXPECT_EQ(50, k);
+    // Of equally distant data the earlier ones are taken.
+    Points same;
+    same.add(2, 0, 55);
+    same.add(0, 1);
+    ASSERT_EQ(50, gatherNearest(MODEL, same.x.data(), same.y.data(), same.n(), 0, 0, *work));
+    for (int j = 0; j < 49; ++j) EXPECT_EQ(j, work->neighbor[j]);
+    EXPECT_EQ(55, work->neighbor[49]);
+}
+
+}  // namespace
