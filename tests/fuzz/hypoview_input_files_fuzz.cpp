@@ -1,0 +1,98 @@
+// hypoview's two input files on arbitrary text, and the picture drawn from what they gave.  The
+// input is split at its first NUL byte: the gridded-data file before it, the hypocentre file after
+// it (without a NUL both read the same text).  The readers end, keep within NTGRID and
+// MAX_HYPOCENTERS and refuse a grid with a message; the extent, the picture and the fitting of the
+// metafile stay sound for whatever they accepted.
+#include <cmath>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "data_extent.h"
+#include "drawing.h"
+#include "fuzz_support.h"
+#include "grid_reading.h"
+#include "hypocenter_reading.h"
+#include "hypoview_data.h"
+#include "projection.h"
+#include "scale_to_fit.h"
+#include "viewpoint.h"
+
+namespace {
+
+Hypocenters hypocenters;
+SurfaceGrid surface;
+
+void readFiles(const std::string& text) {
+    std::size_t split = text.find('\0');
+    std::string gridText = text.substr(0, split);
+    std::string hypocenterText = split == std::string::npos ? text : text.substr(split + 1);
+
+    std::istringstream gridFile(gridText);
+    SurfaceRead read = readSurfaceGrid(gridFile, surface);
+    if (read == SurfaceRead::ok) {
+        require(surface.header.nx >= 1 && surface.header.nx <= NTGRID);
+        require(surface.header.ny >= 1 && surface.header.ny <= NTGRID);
+        require(surface.npoints == surface.header.nx * surface.header.ny);
+    } else {
+        require(surface.npoints == 0 && !surfaceReadMessage(read, "fuzz.grd").empty());
+    }
+    std::istringstream hypocenterFile(hypocenterText);
+    int nh = readHypocenters(hypocenterFile, hypocenters);
+    require(nh == hypocenters.nh && nh >= 0 && nh <= MAX_HYPOCENTERS);
+    for (int j = 0; j < nh; ++j)
+        require(std::isfinite(hypocenters.hx[j]) && std::isfinite(hypocenters.hy[j]) &&
+                std::isfinite(hypocenters.hz[j]));
+}
+
+// A viewpoint well outside the box (Gamma = 0 included, which the box reaches), as a user would
+// choose one; none when the data span no distance or the box is too wide for the float range.
+bool chooseViewpoint(const Extent& e, const Vec3& middle, float far, Vec3& eye) {
+    double reach = 0;
+    for (double span : {double(e.xmax) - e.xmin, double(e.ymax) - e.ymin, double(e.zmax) - e.zmin,
+                        std::fabs(double(e.zmin)), std::fabs(double(e.zmax))})
+        reach = std::fmax(reach, span);
+    reach *= 3;
+    if (!(reach > 0) || !(reach < far) || !std::isfinite(reach)) return false;
+    eye = {float(middle.x + reach), float(middle.y + 0.7 * reach), float(middle.z + 0.5 * reach)};
+    return judgeViewpoint(eye, e, middle, far) == ViewpointVerdict::accepted;
+}
+
+// Project stops the program for a point behind the eye; only a picture wholly in front is drawn.
+bool allInFront(const Extent& e, const ViewFrame& frame) {
+    PicturePoint p;
+    for (float x : {e.xmin, e.xmax})
+        for (float y : {e.ymin, e.ymax})
+            for (float z : {e.zmin, e.zmax, 0.0f})
+                if (!projectInFront({x, y, z}, frame, PROJECTION_SCALE, p)) return false;
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static DiscardBuffer discard;
+    std::cout.rdbuf(&discard);
+    readFiles(inputText(data, size));
+    if (surface.npoints <= 0 && hypocenters.nh <= 0) return 0;
+
+    const Extent extent = dataExtent(hypocenters, surface);
+    const Vec3 middle = dataCenter(extent);
+    const float far = distanceLimit(extent);
+    Vec3 eye;
+    if (!chooseViewpoint(extent, middle, far, eye)) return 0;
+    const ViewFrame frame = viewFrame(middle, eye);
+    if (!allInFront(extent, frame)) return 0;
+
+    std::ostringstream picture;
+    drawPicture(picture, extent, surface, hypocenters, frame);
+    require(isWholeLines(picture.str()));
+    {
+        std::ofstream metafile("fuzz.skm");
+        metafile << picture.str();
+    }
+    std::string reason;
+    fitMetafile<float>("fuzz.skm", reason);
+    return 0;
+}
