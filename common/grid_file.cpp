@@ -1,6 +1,7 @@
 #include "grid_file.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "notation.h"
 #include "read_number.h"
@@ -43,40 +44,69 @@ GridRead readGridHeader(std::istream& in, GridHeader& header) {
     return GridRead::ok;
 }
 
-GridRead readGridValue(std::istream& in, float& value) { return readNumber(in, value); }
+GridRead readGridValue(std::istream& in, float& value) {
+    return readNumber(in, value);
+}
 
 std::string gridReadMessage(GridRead what, const std::string& fileName) {
     switch (what) {
-        case GridRead::ok: return "";
+        case GridRead::ok:
+            return "";
         case GridRead::endOfFile:
             return "Gridded-data file " + fileName + " ends before all its values are read.\n";
         case GridRead::notANumber:
             return "Gridded-data file " + fileName + " holds text that is not a number.\n";
         case GridRead::noUsableCount:
-            return "Gridded-data file " + fileName + " has a header that gives no usable grid size.\n";
+            return "Gridded-data file " + fileName +
+                   " has a header that gives no usable grid size.\n";
     }
     return "";
 }
 
 namespace {
 
-void writeGeneral6(std::ostream& os, float value) {
+constexpr int HEADER_DIGITS = 6;
+// Enough significant digits to give back every float exactly.
+constexpr int EXACT_FLOAT_DIGITS = 9;
+
+void writeGeneral(std::ostream& os, float value, int digits) {
     char text[NOTATION_BUFFER];
-    int len = formatGeneral(text, value, 6);
+    int len = formatGeneral(text, value, digits);
     os.write(text, len);
+}
+
+float asWritten(float value, int digits) {
+    char text[NOTATION_BUFFER];
+    formatGeneral(text, value, digits);
+    return std::strtof(text, nullptr);
+}
+
+// Six digits, as every header is written, unless a reader would then derive another count: limits
+// that need more digits than six (map coordinates of seven digits with a spacing of a few units)
+// would lose or gain whole rows, and every value after them would land in the wrong place.  Such
+// an axis is written with the digits that give back its floats exactly.
+int axisDigits(const GridAxis& axis) {
+    int count = gridCount(axis);
+    if (count < 1) return HEADER_DIGITS;
+    GridAxis written{asWritten(axis.min, HEADER_DIGITS), asWritten(axis.spacing, HEADER_DIGITS),
+                     asWritten(axis.max, HEADER_DIGITS)};
+    return gridCount(written) == count ? HEADER_DIGITS : EXACT_FLOAT_DIGITS;
 }
 
 }  // namespace
 
 void writeGridHeader(std::ostream& os, const GridAxis& x, const GridAxis& y) {
     for (const GridAxis* axis : {&x, &y}) {
-        writeGeneral6(os, axis->min);
+        int digits = axisDigits(*axis);
+        writeGeneral(os, axis->min, digits);
         os.put(' ');
-        writeGeneral6(os, axis->spacing);
+        writeGeneral(os, axis->spacing, digits);
         os.put(' ');
-        writeGeneral6(os, axis->max);
+        writeGeneral(os, axis->max, digits);
         os.put('\n');
     }
 }
 
-void writeGridValue(std::ostream& os, float value) { writeGeneral6(os, value); }
+void writeGridValue(std::ostream& os, float value) {
+    writeGeneral(os, value, HEADER_DIGITS);
+}

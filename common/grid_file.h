@@ -32,7 +32,8 @@ GridRead readGridValue(std::istream& in, float& value);
 std::string gridReadMessage(GridRead what, const std::string& fileName);
 
 // The writers' header: the three numbers of each axis in general notation with 6 significant
-// digits, one blank between them, one line per axis.
+// digits, one blank between them, one line per axis.  An axis whose count would read back
+// differently from 6 digits is written with 9, which give back its floats exactly.
 void writeGridHeader(std::ostream& os, const GridAxis& x, const GridAxis& y);
 // One value in general notation with 6 significant digits (no separator).
 void writeGridValue(std::ostream& os, float value);

@@ -17,6 +17,7 @@
 #include "hypoview_data.h"
 #include "projection.h"
 #include "scale_to_fit.h"
+#include "vector3.h"
 #include "viewpoint.h"
 
 namespace {
@@ -59,6 +60,15 @@ bool chooseViewpoint(const Extent& e, const Vec3& middle, float far, Vec3& eye) 
     return judgeViewpoint(eye, e, middle, far) == ViewpointVerdict::accepted;
 }
 
+// UNIT stops the program for a vector whose squared length is zero in single precision, as for
+// data spanning less than about 1e-19: such a frame is not built.
+bool frameCanBeBuilt(const Vec3& middle, const Vec3& eye) {
+    Vec3 toMiddle = vecSub(middle, eye);
+    if (squaredLength(toMiddle) == 0) return false;
+    Vec3 dir = UNIT(toMiddle);
+    return squaredLength({dir.y, -dir.x, 0.0f}) != 0;
+}
+
 // Project stops the program for a point behind the eye; only a picture wholly in front is drawn.
 bool allInFront(const Extent& e, const ViewFrame& frame) {
     PicturePoint p;
@@ -81,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Vec3 middle = dataCenter(extent);
     const float far = distanceLimit(extent);
     Vec3 eye;
-    if (!chooseViewpoint(extent, middle, far, eye)) return 0;
+    if (!chooseViewpoint(extent, middle, far, eye) || !frameCanBeBuilt(middle, eye)) return 0;
     const ViewFrame frame = viewFrame(middle, eye);
     if (!allInFront(extent, frame)) return 0;
 

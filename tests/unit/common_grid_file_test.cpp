@@ -175,4 +175,33 @@ TEST(GridWriting, WrittenSpacingRecoversTheCount) {
     }
 }
 
+// Limits of seven digits with a spacing of a few units: six digits would make 1234567 .. 1234571
+// one point (and shift every later value), so such an axis is written exactly; the other axis
+// keeps six digits.
+TEST(GridWriting, LimitsBeyondSixDigitsKeepTheirCount) {
+    EXPECT_EQ("1234567 1 1234571\n0 5 20\n", headerText(1234567, 1, 1234571, 0, 5, 20));
+    // Rounded alike at both ends, six digits keep the count: 4123460 .. 4123510 still holds 11.
+    EXPECT_EQ("0 1.66667 100\n4.12346e+006 5 4.12351e+006\n",
+              headerText(0, 100.0f / 60, 100, 4123456, 5, 4123506));
+    EXPECT_EQ("4123454 2 4123476\n0 1 1\n", headerText(4123454, 2, 4123476, 0, 1, 1));
+    EXPECT_EQ("1234.56702 0.00100000005 1234.57104\n0 1 1\n",
+              headerText(1234.567f, 0.001f, 1234.571f, 0, 1, 1));
+    const float limits[][2] = {{1234567, 1234571},
+                               {4123454, 4123476},
+                               {-7654321, -7654300},
+                               {1234.567f, 1234.571f},
+                               {1e20f, 1.000001e20f}};
+    for (int row = 0; row < static_cast<int>(std::size(limits)); ++row) {
+        const float* lim = limits[row];
+        for (int n = 2; n <= 61; ++n) {
+            float spacing = static_cast<float>((static_cast<double>(lim[1]) - lim[0]) / (n - 1));
+            GridHeader h;
+            std::istringstream in(headerText(lim[0], spacing, lim[1], 0, 1, 1));
+            ASSERT_EQ(GridRead::ok, readGridHeader(in, h));
+            EXPECT_EQ(n, h.nx) << "limits row " << row;
+            EXPECT_EQ(2, h.ny);
+        }
+    }
+}
+
 }  // namespace
