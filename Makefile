@@ -53,7 +53,7 @@ FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 fuzz:
 	cmake -S . -B $(FUZZ_BUILD) -DFUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	@status=0; for target in $(FUZZ_BUILD)/bin/*_fuzz; do \
 	  name=$$(basename $$target); \
 	  work=$(CURDIR)/$(FUZZ_BUILD)/run/$$name; corpus=$(CURDIR)/$(FUZZ_BUILD)/corpus/$$name; \
@@ -63,7 +63,7 @@ fuzz:
 	  if (cd $$work && $(CURDIR)/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	        -rss_limit_mb=2048 -artifact_prefix=$(CURDIR)/$(FUZZ_BUILD)/findings/$$name/ \
 	        -print_final_stats=1 $$corpus $(CURDIR)/tests/fuzz/corpus/$$name >$$log 2>&1); then \
-	    grep -E 'stat::number_of_executed_units|stat::average_exec_per_sec' $$log; \
+	    grep -E '^Done [0-9]+ runs|stat::average_exec_per_sec' $$log; \
 	  else \
 	    tail -n 40 $$log; echo "FINDING in $$name: see $(FUZZ_BUILD)/findings/$$name/"; status=1; \
 	  fi; \
