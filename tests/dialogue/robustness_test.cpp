@@ -25,8 +25,9 @@ struct LongWord {
     int exitStatus = 0;
 };
 
-// The word stands for an answer that the word prompts treat as "no": the run is the valid one.
-const LongWord SAME_AS_NO{LongWord::sameAsValid, 0};
+// The word means what the valid answer means (a "no", a file that is not there): the run is the
+// valid one.
+const LongWord SAME_RUN{LongWord::sameAsValid, 0};
 // A file name cut to 79 characters: a file of that name is written and the run ends normally.
 const LongWord CUT_NAME{LongWord::cutName, 0};
 LongWord endsWith(int exitStatus) {
@@ -156,7 +157,6 @@ void checkWalk(const Walk& walk) {
         SCOPED_TRACE("the valid script");
         checkConventions(valid);
         ASSERT_EQ(valid.status, 0) << valid.out << valid.err;
-        ASSERT_EQ(valid.err, "");
     }
     const Files validFiles = filesOf(valid);
     for (std::size_t at = 0; at < walk.steps.size(); ++at) {
@@ -203,13 +203,24 @@ std::vector<Step> hypoviewOpening(LongWord rescaleLong, const std::string& resca
 
 std::vector<Walk> hypoviewWalks() {
     const Files files{{"topo.grd", TOPOGRAPHY}, {"quakes.txt", HYPOCENTERS}};
-    std::vector<Step> plain = hypoviewOpening(SAME_AS_NO, "n");
+    std::vector<Step> plain = hypoviewOpening(SAME_RUN, "n");
     std::vector<Step> rescaled = hypoviewOpening(endsWith(0), "y");
     rescaled.push_back(number("2"));
     for (auto* steps : {&plain, &rescaled})
         for (const char* coordinate : {"-150", "-200", "120"}) steps->push_back(number(coordinate));
     // Without the rescaling, 2 -150 -200 is the viewpoint, outside the data, and the run ends.
-    return {{"hypoview", files, plain}, {"hypoview", files, rescaled}};
+    std::vector<Step> hypocentersOnly{
+        word("missing.grd", SAME_RUN),
+        word("y", endsWith(255)),
+        // Cannot be opened either; "view.skm" is no yes, and without any data the run stops.
+        word("quakes.txt", endsWith(255)),
+        word("view.skm", CUT_NAME),
+    };
+    for (const char* coordinate : {"-150", "-200", "120"})
+        hypocentersOnly.push_back(number(coordinate));
+    return {{"hypoview", files, plain},
+            {"hypoview", files, rescaled},
+            {"hypoview", files, hypocentersOnly}};
 }
 
 std::vector<Walk> orbitsWalks() {
@@ -219,7 +230,7 @@ std::vector<Walk> orbitsWalks() {
                               "0.0005", "2", "0", "0.05", "0", "0.7071", "0.01"})
         steps.push_back(number(value));
     for (const char* value : {"12.6", "0.05", "2"}) steps.push_back(number(value));
-    steps.push_back(word("no", SAME_AS_NO));
+    steps.push_back(word("no", SAME_RUN));
     // Another body is still shown, so the metafile is asked for all the same.
     steps.push_back(word("yes", endsWith(0)));
     steps.push_back(word("yes", endsWith(0)));
@@ -231,7 +242,7 @@ std::vector<Walk> gridderWalks() {
     const Files files{{"points.txt", gridderData()}};
     std::vector<Step> variogram{
         word("points.txt", endsWith(255)),  // no such file: a fatal stop
-        word("no", SAME_AS_NO),
+        word("no", SAME_RUN),
         number("40"),
         word("variogram.txt", CUT_NAME),
     };
@@ -255,7 +266,7 @@ std::vector<Walk> heaterWalks() {
         // passed over for A = 31.5, dt 2.5 (4 steps), method 0 from "0.01", ".01" is no to
         // saving all steps, and the array goes to the file "0.5".
         word("Y", endsWith(0)),
-        word("N", SAME_AS_NO),
+        word("N", SAME_RUN),
     };
     for (const char* value : {"11", "5", "15", "30"}) subduction.push_back(number(value));
     for (const char* value :
@@ -265,14 +276,14 @@ std::vector<Walk> heaterWalks() {
     subduction.push_back(word("Y", endsWith(0)));  // the arc column is then free
     for (const char* value : {"31.5", "2.5", "0.01", "0.5", "1"})
         subduction.push_back(number(value));
-    subduction.push_back(word("N", SAME_AS_NO));
+    subduction.push_back(word("N", SAME_RUN));
     subduction.push_back(word("subduction.grd", CUT_NAME));
 
     const Files files{{"start.grd",
                        "0 100 200\n-200 100 0\n 0 0 0\n 100 100 100\n"
                        " 200 200 200\n ^ at time step #0, time = 0.0\n"}};
     std::vector<Step> continued{
-        word("N", SAME_AS_NO),
+        word("N", SAME_RUN),
         // A new grid instead: its questions meet the rest of the script and the input ends.
         word("Yes", endsWith(1)),
         // An empty file: the question comes back, and likewise the input ends.
@@ -280,7 +291,7 @@ std::vector<Walk> heaterWalks() {
     };
     for (const char* value : {"10", "31.5", "2.5", "0.01", "0.25", "0"})
         continued.push_back(number(value));
-    continued.push_back(word("N", SAME_AS_NO));
+    continued.push_back(word("N", SAME_RUN));
     continued.push_back(word("continued.grd", CUT_NAME));
     return {{"heater", {}, subduction}, {"heater", files, continued}};
 }
