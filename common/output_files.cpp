@@ -1,6 +1,7 @@
 #include "output_files.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -41,6 +42,11 @@ bool OutputFile::create(const std::string& name, bool reportFailure) {
         std::cerr << "Could not create output file " << name << "\n" << std::flush;
     }
     return false;
+}
+
+bool namesOneFile(const std::string& a, const std::string& b) {
+    std::error_code ignored;  // a name that exists as no file names no existing file
+    return a == b || std::filesystem::equivalent(a, b, ignored);
 }
 
 void stopProgram(int status) {

@@ -7,7 +7,7 @@
 // typed (replacing any earlier content); a file that cannot be created is named in one line on
 // the error stream, and writes to it are then lost (the dialogue goes on).
 class OutputFile : public std::ofstream {
-public:
+  public:
     OutputFile();
     explicit OutputFile(const std::string& name);
     ~OutputFile() override;
@@ -18,6 +18,11 @@ public:
     // caller.
     bool create(const std::string& name, bool reportFailure = true);
 };
+
+// Whether two names typed at the console name one file: the same text, or two paths to one
+// existing file.  A program must neither open one output file twice (the two streams would
+// overwrite each other) nor create an output file over an input it still has to read.
+bool namesOneFile(const std::string& a, const std::string& b);
 
 // Flushes the console streams and every OutputFile, then ends the program with this status
 // (-1 ends with status 255).

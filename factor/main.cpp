@@ -56,16 +56,11 @@ std::string askDataFile(std::ifstream& data) {
     }
 }
 
-// Creating the report over the data file would destroy the table before it is read.
-bool isDataFile(const std::string& reportName, const std::string& dataName) {
-    std::error_code ignored;
-    return std::filesystem::equivalent(reportName, dataName, ignored);
-}
-
 std::string askReportFile(OutputFile& report, const std::string& dataName) {
     std::string name = askWord(
         "Enter (with no spaces) the [drive:][\\path\\]name for output file: \n", FILE_NAME_LENGTH);
-    if (isDataFile(name, dataName)) {
+    // Creating the report over the data file would destroy the table before it is read.
+    if (namesOneFile(name, dataName)) {
         std::cout << "File could not be created: it is the data file.\n";
         stopEarly();
     }

@@ -1,7 +1,6 @@
 // The second run: the grid, the fitted variogram polynomial, the kriging of every grid point from
 // the north, and the two gridded-data files of estimates and standard deviations.
 #include <cmath>
-#include <filesystem>
 #include <iomanip>
 #include <iostream>
 #include <string>
@@ -112,17 +111,12 @@ VariogramModel askCoefficients(float halfRMax) {
     }
 }
 
-bool sameFile(const std::string& a, const std::string& b) {
-    std::error_code ignored;
-    return a == b || std::filesystem::equivalent(a, b, ignored);
-}
-
 // Two streams on one file would overwrite each other's values, so the second name must differ.
 std::string askDeviationFileName(const std::string& estimateFileName) {
     for (;;) {
         std::string name =
             askWord("Enter a file name (with extension .grd) for the standard deviations:\n");
-        if (!sameFile(name, estimateFileName)) return name;
+        if (!namesOneFile(name, estimateFileName)) return name;
         std::cout << "The interpolated results go to " << estimateFileName
                   << "; the standard deviations need a file of their own.\n";
     }

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "answers.h"
 #include "console.h"
@@ -47,6 +48,21 @@ bool startsWithOneOf(const std::string& answer, std::string_view letters) {
 
 void proceedOrStop(const char* question) {
     if (!startsWithOneOf(askWord(question), PROCEED_LETTERS)) stopProgram(-1);
+}
+
+// The metafile is created before the input files are read: one of the same name would be emptied
+// before its data could be read, so such a name is asked again.
+std::string askMetafileName(const std::vector<std::string>& inputs) {
+    for (;;) {
+        std::cout << "\n"
+                  << "Enter a name for the output graphics metafile\n";
+        std::string name = askWord("(with file extension .skm; e.g., Hypoview.skm): ");
+        bool isInput = false;
+        for (const std::string& input : inputs) isInput = isInput || namesOneFile(name, input);
+        if (!isInput) return name;
+        std::cout << "The metafile would replace the input file " << name
+                  << "; it needs a name of its own.\n";
+    }
 }
 
 void readGridOrStop(std::ifstream& file, const std::string& name) {
@@ -171,9 +187,10 @@ int main() {
         stopProgram(-1);
     }
 
-    std::cout << "\n"
-              << "Enter a name for the output graphics metafile\n";
-    std::string metafileName = askWord("(with file extension .skm; e.g., Hypoview.skm): ");
+    std::vector<std::string> inputs;
+    if (haveGrid) inputs.push_back(gridName);
+    if (haveHypocenters) inputs.push_back(hypocenterName);
+    std::string metafileName = askMetafileName(inputs);
     OutputFile metafile;
     // The picture would be lost: better to say so now than after the whole dialogue.
     if (!metafile.create(metafileName)) stopProgram(-1);

@@ -79,6 +79,18 @@ bool askShown(int n, bool show[]) {
     return any;
 }
 
+// The log has a fixed name; a metafile of that name would share its file and the two streams
+// would overwrite each other.
+std::string askMetafileName() {
+    for (;;) {
+        std::string name =
+            askWord("\nEnter filename (with .skm extension) for graphics metafile: ");
+        if (!namesOneFile(name, LOG_NAME)) return name;
+        std::cout << "The history log goes to " << LOG_NAME
+                  << "; the metafile needs a file of its own.\n";
+    }
+}
+
 void writeMetafileTitle(std::ostream& metafile, int intOpt, double dt) {
     static const char* const TITLES[3] = {
         "Explicit method, dt = ", "Predictor/Corrector method #1, dt = ",
@@ -139,7 +151,7 @@ int main() {
     std::string metafileName;
     if (anyShown) {
         log.create(LOG_NAME);
-        metafileName = askWord("\nEnter filename (with .skm extension) for graphics metafile: ");
+        metafileName = askMetafileName();
         metafile.create(metafileName);
         writeMetafileTitle(metafile, intOpt, dt);
     }

@@ -329,4 +329,27 @@ TEST(HypoviewDialogue, InputEndingMidDialogue) {
     EXPECT_EQ("Input ended.\n", run.err);
 }
 
+// The metafile is created before the input files are read: a name that is one of them would
+// empty it first.  Such a name is asked again, and the files are read as they were.
+TEST(HypoviewDialogue, MetafileNamedLikeAnInputFileIsAskedAgain) {
+    ProgramRun run =
+        runProgram("hypoview", "topo.grd quakes.txt topo.grd ./quakes.txt view.skm n\n60 -40 30\n",
+                   {{"topo.grd", GRIDDER_GRID}, {"quakes.txt", TWO_HYPOCENTERS}});
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ("", run.err);
+    EXPECT_EQ(HEADER + ASK_GRID + ASK_HYPOCENTERS + ASK_METAFILE +
+                  "The metafile would replace the input file topo.grd; it needs a name of its "
+                  "own.\n" +
+                  ASK_METAFILE +
+                  "The metafile would replace the input file ./quakes.txt; it needs a name of its "
+                  "own.\n" +
+                  ASK_METAFILE + READING + ASK_SCALING,
+              run.out.substr(0, run.out.find(TABLE_HEAD)));
+    EXPECT_EQ(GRIDDER_GRID, run.file("topo.grd"));
+    EXPECT_EQ(TWO_HYPOCENTERS, run.file("quakes.txt"));
+    // The same picture as from a name of its own: two titles, 12 box edges, 12 mesh lines, 2
+    // points.
+    EXPECT_EQ(2u + 12 + 12 + 2, linesOf(run.file("view.skm")).size());
+}
+
 }  // namespace

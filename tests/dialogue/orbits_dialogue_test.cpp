@@ -307,4 +307,22 @@ TEST(OrbitsDialogue, LongShowAnswerIsOneWord) {
     EXPECT_EQ(std::string::npos, run.file("History.txt").find("      Body  1 "));
 }
 
+// A metafile named like the log would share its file, each stream overwriting the other: the name
+// is asked again, and the log and the metafile each keep their own lines.
+TEST(OrbitsDialogue, MetafileNamedLikeTheLogIsAskedAgain) {
+    ProgramRun run = runProgram(
+        "orbits", "1 2 " + PAIR_ANSWERS + "1 0.5 0 yes no History.txt ./History.txt pair.skm\n");
+    EXPECT_EQ(0, run.status);
+    const std::string refusal =
+        "The history log goes to History.txt; the metafile needs a file of its own.\n";
+    EXPECT_NE(std::string::npos, run.out.find(NAME_PROMPT + refusal + NAME_PROMPT + refusal +
+                                              NAME_PROMPT + SCREEN_HEADING));
+    const std::string log = run.file("History.txt");
+    EXPECT_EQ(0u, log.find("                 X-position"));
+    EXPECT_NE(std::string::npos, log.find("At time =1,\n"));
+    EXPECT_EQ(std::string::npos, log.find("T 0.1"));
+    EXPECT_EQ(0u,
+              run.file("pair.skm").find("T 0.1  -0.20 0.0  0.16  50\nExplicit method, dt = 0.5\n"));
+}
+
 }  // namespace

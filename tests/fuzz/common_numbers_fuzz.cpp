@@ -21,18 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string word;
         bool ok = false;
         switch (step % 4) {
-            case 0:
-                ok = readReal(in, f);
-                break;
-            case 1:
-                ok = readReal(in, d);
-                break;
-            case 2:
-                ok = readInt(in, n);
-                break;
-            case 3:
-                ok = readWord(in, word, 11);
-                break;
+            case 0: ok = readReal(in, f); break;
+            case 1: ok = readReal(in, d); break;
+            case 2: ok = readInt(in, n); break;
+            case 3: ok = readWord(in, word, 11); break;
         }
         if (!ok) {
             if (in.eof()) break;
