@@ -164,6 +164,9 @@ void announce() {
 template <class Real>
 bool fitMetafile(const std::string& metafileName, std::string& reason) {
     try {
+        // The first copy would empty a metafile that is the scratch file itself before reading it.
+        if (namesOneFile(metafileName, SCRATCH_NAME))
+            throw Refusal{"file " + metafileName + " is the scratch file of this pass."};
         // The metafile is only read until the scratch copy is complete and every number in it is
         // known to be readable; only then is it replaced.
         Extent<Real> extent;

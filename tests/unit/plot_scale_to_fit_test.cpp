@@ -208,6 +208,17 @@ TEST_F(ScaleToFit, FilesThatCannotBeOpenedStop) {
     EXPECT_EQ("L 0 0 1 1\n", read("plot.skm"));
 }
 
+// A metafile named like the scratch file would be emptied by the first copy: it is refused as it
+// stands, under either spelling.
+TEST_F(ScaleToFit, MetafileThatIsTheScratchFileKeepsItsDrawing) {
+    write("temporary.tmp", "L 0 0 1 1\n");
+    EXPECT_REFUSAL(float, "temporary.tmp",
+                   "because file temporary\\.tmp is the scratch file of this pass\\.");
+    EXPECT_REFUSAL(double, "./temporary.tmp",
+                   "because file \\./temporary\\.tmp is the scratch file of this pass\\.");
+    EXPECT_EQ("L 0 0 1 1\n", read("temporary.tmp"));
+}
+
 // Single-precision extents as small as the smallest normal float would need an infinite scale.
 TEST_F(ScaleToFit, DrawingTooSmallToScaleStops) {
     write("tiny.skm", "L 0 0 1e-38 1e-38\n");
