@@ -3,6 +3,7 @@
 // console reports of the routines under test, and the check that text written is whole lines.
 #include <cstdint>
 #include <cstdlib>
+#include <iostream>
 #include <streambuf>
 #include <string>
 
@@ -16,6 +17,20 @@ class DiscardBuffer : public std::streambuf {
   protected:
     int overflow(int c) override { return traits_type::not_eof(c); }
     std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+// Sends the console to a DiscardBuffer for the life of one call, and gives it back after: a console
+// left on a buffer that is destroyed before the program ends would be flushed into freed memory.
+class SilencedConsole {
+  public:
+    SilencedConsole() : saved_(std::cout.rdbuf(&discard_)) {}
+    ~SilencedConsole() { std::cout.rdbuf(saved_); }
+    SilencedConsole(const SilencedConsole&) = delete;
+    SilencedConsole& operator=(const SilencedConsole&) = delete;
+
+  private:
+    DiscardBuffer discard_;
+    std::streambuf* saved_;
 };
 
 // Text that a program writes must be lines of printable characters: no NUL or other control

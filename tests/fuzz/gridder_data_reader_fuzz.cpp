@@ -57,8 +57,7 @@ void secondRun(const DataExtent& extent, int n) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static DiscardBuffer discard;
-    std::cout.rdbuf(&discard);
+    SilencedConsole silenced;
     std::istringstream in(inputText(data, size));
     int n = 0;
     DataReadResult result = readRecords(in, x, y, z, n);

@@ -82,8 +82,7 @@ bool allInFront(const Extent& e, const ViewFrame& frame) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static DiscardBuffer discard;
-    std::cout.rdbuf(&discard);
+    SilencedConsole silenced;
     readFiles(inputText(data, size));
     if (surface.npoints <= 0 && hypocenters.nh <= 0) return 0;
 
