@@ -47,13 +47,33 @@ void readFiles(const std::string& text) {
                 std::isfinite(hypocenters.hz[j]));
 }
 
-// A viewpoint well outside the box (Gamma = 0 included, which the box reaches), as a user would
-// choose one; none when the data span no distance or the box is too wide for the float range.
-bool chooseViewpoint(const Extent& e, const Vec3& middle, float far, Vec3& eye) {
+// Everything the picture projects: the data box reaching Gamma = 0, and the mesh, which runs from
+// each header minimum over count - 1 spacings (up to half a spacing past the header maximum, or
+// the other way for a header whose spacing is negative).
+Extent drawnRegion(const Extent& e) {
+    Extent drawn = e;
+    drawn.zmin = std::fmin(drawn.zmin, 0.0f);
+    drawn.zmax = std::fmax(drawn.zmax, 0.0f);
+    if (surface.npoints <= 0) return drawn;
+    const GridHeader& h = surface.header;
+    float xEnd = float(double(h.x.min) + double(h.nx - 1) * h.x.spacing);
+    float yEnd = float(double(h.y.min) + double(h.ny - 1) * h.y.spacing);
+    drawn.xmin = std::fmin(drawn.xmin, std::fmin(h.x.min, xEnd));
+    drawn.xmax = std::fmax(drawn.xmax, std::fmax(h.x.min, xEnd));
+    drawn.ymin = std::fmin(drawn.ymin, std::fmin(h.y.min, yEnd));
+    drawn.ymax = std::fmax(drawn.ymax, std::fmax(h.y.min, yEnd));
+    return drawn;
+}
+
+// A viewpoint well away from everything drawn, as a user would choose one; none when the data
+// span no distance, or when the dialogue would not accept it.
+bool chooseViewpoint(const Extent& e, const Extent& drawn, const Vec3& middle, float far,
+                     Vec3& eye) {
     double reach = 0;
-    for (double span : {double(e.xmax) - e.xmin, double(e.ymax) - e.ymin, double(e.zmax) - e.zmin,
-                        std::fabs(double(e.zmin)), std::fabs(double(e.zmax))})
-        reach = std::fmax(reach, span);
+    for (double d : {double(drawn.xmax) - middle.x, double(middle.x) - drawn.xmin,
+                     double(drawn.ymax) - middle.y, double(middle.y) - drawn.ymin,
+                     double(drawn.zmax) - middle.z, double(middle.z) - drawn.zmin})
+        reach = std::fmax(reach, d);
     reach *= 3;
     if (!(reach > 0) || !(reach < far) || !std::isfinite(reach)) return false;
     eye = {float(middle.x + reach), float(middle.y + 0.7 * reach), float(middle.z + 0.5 * reach)};
@@ -70,11 +90,11 @@ bool frameCanBeBuilt(const Vec3& middle, const Vec3& eye) {
 }
 
 // Project stops the program for a point behind the eye; only a picture wholly in front is drawn.
-bool allInFront(const Extent& e, const ViewFrame& frame) {
+bool allInFront(const Extent& drawn, const ViewFrame& frame) {
     PicturePoint p;
-    for (float x : {e.xmin, e.xmax})
-        for (float y : {e.ymin, e.ymax})
-            for (float z : {e.zmin, e.zmax, 0.0f})
+    for (float x : {drawn.xmin, drawn.xmax})
+        for (float y : {drawn.ymin, drawn.ymax})
+            for (float z : {drawn.zmin, drawn.zmax})
                 if (!projectInFront({x, y, z}, frame, PROJECTION_SCALE, p)) return false;
     return true;
 }
@@ -89,10 +109,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Extent extent = dataExtent(hypocenters, surface);
     const Vec3 middle = dataCenter(extent);
     const float far = distanceLimit(extent);
+    const Extent drawn = drawnRegion(extent);
     Vec3 eye;
-    if (!chooseViewpoint(extent, middle, far, eye) || !frameCanBeBuilt(middle, eye)) return 0;
+    if (!chooseViewpoint(extent, drawn, middle, far, eye) || !frameCanBeBuilt(middle, eye))
+        return 0;
     const ViewFrame frame = viewFrame(middle, eye);
-    if (!allInFront(extent, frame)) return 0;
+    if (!allInFront(drawn, frame)) return 0;
 
     std::ostringstream picture;
     drawPicture(picture, extent, surface, hypocenters, frame);
