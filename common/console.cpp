@@ -4,6 +4,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <iostream>
 
@@ -33,10 +34,12 @@ void readOneKey() {
         raw.c_cc[VMIN] = 1;
         raw.c_cc[VTIME] = 0;
         auto previous = std::signal(SIGINT, restoreOnInterrupt);
-        tcflush(ttyFd, TCIFLUSH);
+        // A key typed before the pause began is pending and ends the pause at once, as on any
+        // console; so nothing typed ahead is flushed.  Only an interrupted read is tried again:
+        // a terminal that has gone away must not keep the program spinning.
         if (tcsetattr(ttyFd, TCSANOW, &raw) == 0) {
             char key;
-            while (read(ttyFd, &key, 1) < 0) {
+            while (read(ttyFd, &key, 1) < 0 && errno == EINTR) {
             }
             restoreMode();
         }

@@ -24,42 +24,33 @@ bool takeNumberText(std::istream& in, char (&text)[MAX_NUMBER_CHARS + 1], bool r
     int len = 0;
     bool digits = false;
     nonZeroMantissa = false;
-    auto keep = [&](int c) {
-        if (len < MAX_NUMBER_CHARS) text[len++] = static_cast<char>(c);
-        buf->sbumpc();
-    };
     int c = buf->sgetc();
-    if (c == '+' || c == '-') {
-        keep(c);
-        c = buf->sgetc();
-    }
-    while (isDigit(c)) {
-        if (c != '0') nonZeroMantissa = true;
-        digits = true;
-        keep(c);
-        c = buf->sgetc();
-    }
-    if (realNumber && c == '.') {
-        keep(c);
-        c = buf->sgetc();
-        while (isDigit(c)) {
-            if (c != '0') nonZeroMantissa = true;
-            digits = true;
-            keep(c);
-            c = buf->sgetc();
+    // Each taken character is kept (up to the limit) and the next one looked at.
+    auto take = [&] {
+        if (len < MAX_NUMBER_CHARS) text[len++] = static_cast<char>(c);
+        c = buf->snextc();
+    };
+    auto takeSign = [&] {
+        if (c == '+' || c == '-') take();
+    };
+    auto takeDigits = [&](bool mantissa) {
+        for (; isDigit(c); take()) {
+            if (mantissa) {
+                digits = true;
+                if (c != '0') nonZeroMantissa = true;
+            }
         }
+    };
+    takeSign();
+    takeDigits(true);
+    if (realNumber && c == '.') {
+        take();
+        takeDigits(true);
     }
     if (realNumber && digits && (c == 'e' || c == 'E')) {
-        keep(c);
-        c = buf->sgetc();
-        if (c == '+' || c == '-') {
-            keep(c);
-            c = buf->sgetc();
-        }
-        while (isDigit(c)) {
-            keep(c);
-            c = buf->sgetc();
-        }
+        take();
+        takeSign();
+        takeDigits(false);
     }
     if (c == std::char_traits<char>::eof()) in.setstate(std::ios::eofbit);
     text[len] = '\0';

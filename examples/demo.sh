@@ -1,18 +1,80 @@
 #!/bin/sh
-# Runs every program of the suite that has a demo on example inputs of our own making.
+# The suite's main job, end to end, on example data of our own making:
+#   gridder's first run (variogram) -> varfit -> gridder's second run (kriged grid)
+#   -> hypoview of the kriged topography with hypocentres on a dipping slab;
+#   orbits with histories; heater with subduction -> hypoview of its temperatures; factor;
+#   then the small demonstrations.  Every metafile is rendered to SVG with skm2svg.
 # Usage: demo.sh BIN_DIR OUTPUT_DIR
 set -eu
 bin=$1
 out=$2
-here=$(cd "$(dirname "$0")" && pwd)
-mkdir -p "$out"
-for demo in "$here"/*/demo.sh; do
-    [ -f "$demo" ] || continue
-    name=$(basename "$(dirname "$demo")")
-    rm -rf "$out/$name"
-    mkdir -p "$out/$name"
-    echo "== $name"
-    sh "$demo" "$bin" "$out/$name"
+ex=$(cd "$(dirname "$0")" && pwd)
+rm -rf "$out"
+mkdir -p "$out/pictures"
+
+step() {
+    echo
+    echo "== $1"
+    mkdir -p "$out/$2"
+    cd "$out/$2"
+}
+picture() {  # metafile, picture name
+    "$bin/skm2svg" "$1" "$out/pictures/$2" >/dev/null
+    echo "   picture: $out/pictures/$2"
+}
+
+step "gridder, first run: the variogram of 150 scattered elevations" gridder
+cp "$ex/gridder/elevations.txt" .
+"$bin/gridder" < "$ex/gridder/first-run.txt" > console-first-run.txt
+rmax=$(sed -n 's/^Diagonal of this dataset is \(.*\) long\.$/\1/p' console-first-run.txt | head -n 1)
+echo "   diagonal rMax = $rmax; variogram in $out/gridder/variogram.txt"
+
+step "varfit: the variogram polynomial fitted to that file" gridder
+"$bin/varfit" variogram.txt "$rmax" "$out/pictures/variogram.svg" > polynomial.txt
+echo "   curve0..curve3 and vMax: $(tr '\n' ' ' < polynomial.txt)"
+echo "   picture: $out/pictures/variogram.svg"
+
+step "gridder, second run: kriging a 21 x 17 grid with that polynomial" gridder
+{
+    printf 'elevations.txt\nyes\n0 1000\n0 800\n21 17\n'
+    cat polynomial.txt
+    printf '200\nelevations.grd\ndeviations.grd\n'
+} > second-run.txt
+"$bin/gridder" < second-run.txt > console-second-run.txt
+echo "   estimates in $out/gridder/elevations.grd, standard deviations in deviations.grd"
+
+step "hypoview: the kriged topography over 300 hypocentres on a dipping slab" hypoview
+cp "$ex/tour/slab-quakes.txt" .
+printf '../gridder/elevations.grd\nslab-quakes.txt\ntopography.skm\nn\n-1200 -1500 1400\n' > answers.txt
+"$bin/hypoview" < answers.txt > console.txt
+picture topography.skm topography.svg
+
+step "orbits: a star and two planets, both followed" orbits
+"$bin/orbits" < "$ex/orbits/preview.txt" > console-preview.txt
+"$bin/orbits" < "$ex/orbits/answers.txt" > console.txt
+echo "   log in $out/orbits/History.txt"
+picture planets.skm orbits.svg
+
+step "heater: a subduction zone heated from a typed geotherm, then continued" heater
+"$bin/heater" < "$ex/heater/answers-subduction.txt" > console-subduction.txt
+"$bin/heater" < "$ex/heater/answers-continue.txt" > console-continue.txt
+echo "   temperature arrays in $out/heater/subduction.grd and continued.grd"
+
+step "hypoview: heater's temperatures as a surface (scaled by 0.05)" hypoview-heater
+printf '../heater/subduction.grd\nnone\nyes\ntemperatures.skm\nY\n0.05\n-150 -200 150\n' > answers.txt
+"$bin/hypoview" < answers.txt > console.txt 2> errors.txt
+picture temperatures.skm temperatures.svg
+
+step "factor: principal factors of a table of rock analyses" factor
+cp "$ex/factor/rocks.txt" .
+"$bin/factor" < "$ex/factor/answers.txt" > console.txt
+echo "   report in $out/factor/rocks-report.txt"
+
+for demo in widthdemo speed speed90; do
+    step "$demo" "$demo"
+    "$bin/$demo" < "$ex/$demo/answers.txt" > console.txt
 done
+echo "   widthdemo's file in $out/widthdemo/output"
+
 echo
-echo "Demo finished. Each program's console transcript and files are in $out/<program>/."
+echo "Demo finished. Console transcripts and files are in $out/<step>/, pictures in $out/pictures/."

@@ -71,6 +71,7 @@ void INTERP(float curve0, float curve1, float curve2, float curve3, const float 
 
     estimate = weightedSum(work.rhs, z, work.neighbor, m);
     float variance = static_cast<float>(static_cast<double>(krigingVariance(work, m)) * vMax);
-    if (variance < 0) variance = 0;
+    // A negative variance, and a negative zero (which would print as -0), count as 0.
+    if (variance <= 0) variance = 0;
     standardDeviation = static_cast<float>(std::sqrt(static_cast<double>(variance)));
 }

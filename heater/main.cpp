@@ -138,8 +138,10 @@ void askTimeStep(float duration, RunSettings& run) {
     for (;;) {
         run.dt = askFloat("Enter size of timestep: ");
         if (!(run.dt > 0)) continue;
-        float count = duration / run.dt + 0.5f;
-        if (count < 2147483648.0f) {
+        // The half is added in double: a float sum would round a quotient of 0.49999997 up to
+        // one step, and an odd count beyond 2^23 up to the next even one.
+        double count = static_cast<double>(duration / run.dt) + 0.5;
+        if (count < 2147483648.0) {
             run.nsteps = static_cast<int>(count);
             return;
         }

@@ -7,10 +7,12 @@
 
 float roundedTemperature(float value) {
     // Adding 0.5 and truncating rounds only values at or above zero; below zero the magnitude is
-    // rounded instead, so that -3.2 gives -3 and not -2.  The sum is a single-precision sum, as
-    // every value of the field is.
-    float r = value >= 0 ? std::trunc(value + 0.5f) : -std::trunc(-value + 0.5f);
-    return r + 0.0f;  // a rounded -0.4 is written 0, not -0
+    // rounded instead, so that -3.2 gives -3 and not -2.  The sum is never stored, so it is
+    // formed in double: a float sum would round 0.49999997 + 0.5 up to 1, and 8388609 + 0.5 up
+    // to 8388610, writing a temperature one degree off.
+    double v = value;
+    double r = v >= 0 ? std::trunc(v + 0.5) : -std::trunc(-v + 0.5);
+    return static_cast<float>(r) + 0.0f;  // a rounded -0.4 is written 0, not -0
 }
 
 void writeRoundedRow(std::ostream& os, const float* row, int count) {

@@ -152,6 +152,13 @@ void copyPass(const std::string& inName, const std::string& outName, Action& act
     if (out.fail()) throw Refusal{"file " + outName + " could not be written."};
 }
 
+// The first pass creates the scratch file while the metafile is still to be read; were they one
+// file, the drawing would be emptied before a line of it had been copied.
+void refuseScratchAsMetafile(const std::string& metafileName) {
+    if (namesOneFile(metafileName, SCRATCH_NAME))
+        throw Refusal{"file " + metafileName + " is the scratch file of this pass."};
+}
+
 void announce() {
     std::cout << "\nScaling plot to fit in a rectangle of " << std::fixed << std::setprecision(4)
               << num(PLOT_WIDTH) << " by " << num(PLOT_HEIGHT) << " units.\n"
@@ -164,11 +171,9 @@ void announce() {
 template <class Real>
 bool fitMetafile(const std::string& metafileName, std::string& reason) {
     try {
-        // The first copy would empty a metafile that is the scratch file itself before reading it.
-        if (namesOneFile(metafileName, SCRATCH_NAME))
-            throw Refusal{"file " + metafileName + " is the scratch file of this pass."};
         // The metafile is only read until the scratch copy is complete and every number in it is
         // known to be readable; only then is it replaced.
+        refuseScratchAsMetafile(metafileName);
         Extent<Real> extent;
         copyPass<Real>(metafileName, SCRATCH_NAME, extent);
         Fit<Real> fit = fitToRectangle(extent);

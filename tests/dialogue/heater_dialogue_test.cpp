@@ -122,6 +122,19 @@ TEST(HeaterDialogue, TimeStepOfZeroOrLessIsAskedAgain) {
               run.file("o.grd"));
 }
 
+// The step count is the quotient plus a half, truncated: 0.49999997 steps of 1 make no step at
+// all, so the starting field is written as at time step 0.
+TEST(HeaterDialogue, StepCountJustBelowAHalfRoundsDown) {
+    ProgramRun run = runProgram("heater", "N N 3 1 3 1 0 50 100 0.49999997 1 1 0 1 0 F o.grd\n");
+    EXPECT_NE(std::string::npos, run.out.find(MATERIAL_Q + " 0 timesteps will be used.\n\n" +
+                                              METHOD_Q + SAVE_ALL_Q + OUTPUT_Q));
+    EXPECT_TRUE(run.out.ends_with(OUTPUT_Q));
+    EXPECT_EQ("0 1 2\n-2 1 0\n" + ZEROS + "   50   50   50\n  100  100  100\n" +
+                  " ^ at time step #0, time = 0.0\n",
+              run.file("o.grd"));
+    EXPECT_EQ(0, run.status);
+}
+
 // An ADI run saving every step (row 2 cools 100, 33.3, 11.1, 3.7 under rz 1/4), read back: the
 // echo shows every array, and the run starts from the last one with the file's grid.
 TEST(HeaterDialogue, SavedFileReadBack) {

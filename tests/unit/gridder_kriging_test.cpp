@@ -176,6 +176,12 @@ TEST_F(Kriging, NegativeVarianceGivesZero) {
     float cutoff = 1e6f, estimate = 0, deviation = 1;
     krige(10, 10, cutoff, estimate, deviation);
     EXPECT_EQ(0.0f, deviation);
+
+    vMax = -0.0f;  // a zero variance times a negative zero: the deviation is +0, never -0
+    deviation = 1;
+    krige(10, 10, cutoff = 1e6f, estimate, deviation);
+    EXPECT_EQ(0.0f, deviation);
+    EXPECT_FALSE(std::signbit(deviation));
 }
 
 TEST_F(Kriging, TheRadiusChangesReachTheCaller) {

@@ -28,8 +28,13 @@ TEST(RoundedTemperature, HalvesAwayFromZeroOnBothSides) {
     EXPECT_EQ(-3.0f, roundedTemperature(-2.5f));
     EXPECT_EQ(-1.0f, roundedTemperature(-0.5f));
     EXPECT_FALSE(std::signbit(roundedTemperature(-0.4f)));
-    // The sum is rounded to single precision first: 0.49999997 + 0.5 is 1.
-    EXPECT_EQ(1.0f, roundedTemperature(0.49999997f));
+    // The sum is not rounded to single precision before it is truncated: just below a half
+    // rounds down, and an integer beyond 2^23 stays the integer it is.
+    EXPECT_EQ(0.0f, roundedTemperature(0.49999997f));
+    EXPECT_FALSE(std::signbit(roundedTemperature(-0.49999997f)));
+    EXPECT_EQ(0.0f, roundedTemperature(-0.49999997f));
+    EXPECT_EQ(8388609.0f, roundedTemperature(8388609.0f));
+    EXPECT_EQ(-8388609.0f, roundedTemperature(-8388609.0f));
 }
 
 TEST(WriteRoundedRow, FieldsOfFourWidenedWhenNeeded) {

@@ -208,15 +208,17 @@ TEST_F(ScaleToFit, FilesThatCannotBeOpenedStop) {
     EXPECT_EQ("L 0 0 1 1\n", read("plot.skm"));
 }
 
-// A metafile named like the scratch file would be emptied by the first copy: it is refused as it
-// stands, under either spelling.
-TEST_F(ScaleToFit, MetafileThatIsTheScratchFileKeepsItsDrawing) {
-    write("temporary.tmp", "L 0 0 1 1\n");
+// The first pass creates the scratch file while it reads the metafile: a metafile of that name
+// would be emptied before a line of it is read, and the drawing lost.
+TEST_F(ScaleToFit, MetafileNamedLikeTheScratchFileIsKept) {
+    const std::string drawing = "T 1 1 0.0 0.2 45\nTitle\nL 0 0 1 1\n";
+    write("temporary.tmp", drawing);
     EXPECT_REFUSAL(float, "temporary.tmp",
-                   "because file temporary\\.tmp is the scratch file of this pass\\.");
+                   "because file temporary\\.tmp is the scratch file of this pass\\.\n\n$");
+    EXPECT_EQ(drawing, read("temporary.tmp"));
     EXPECT_REFUSAL(double, "./temporary.tmp",
                    "because file \\./temporary\\.tmp is the scratch file of this pass\\.");
-    EXPECT_EQ("L 0 0 1 1\n", read("temporary.tmp"));
+    EXPECT_EQ(drawing, read("temporary.tmp"));
 }
 
 // Single-precision extents as small as the smallest normal float would need an infinite scale.

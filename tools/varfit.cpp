@@ -1,0 +1,49 @@
+// varfit: fits gridder's variogram polynomial to a variogram file written by gridder's first run.
+// Usage: varfit VARIOGRAM_FILE RMAX [PLOT.svg]
+// Prints curve0, curve1, curve2, curve3 and vMax, one a line, ready to be typed into gridder's
+// second run; optionally writes an SVG plot of the binned variances with the fitted curve.
+#include <cmath>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "read_number.h"
+#include "variogram_fit.h"
+#include "variogram_plot.h"
+
+int main(int argc, char** argv) {
+    if (argc < 3 || argc > 4) {
+        std::cerr << "Usage: varfit VARIOGRAM_FILE RMAX [PLOT.svg]\n";
+        return 2;
+    }
+    std::istringstream rMaxText(argv[2]);
+    double rMax = 0;
+    if (!readReal(rMaxText, rMax) || rMaxText.peek() != EOF || !(rMax > 0) || !std::isfinite(rMax)) {
+        std::cerr << "varfit: RMAX must be a positive number, as gridder prints the diagonal\n";
+        return 2;
+    }
+    std::ifstream in(argv[1]);
+    if (!in) {
+        std::cerr << "varfit: cannot open " << argv[1] << "\n";
+        return 1;
+    }
+    std::vector<VariogramBin> bins;
+    std::string error;
+    VariogramFit fit;
+    if (!readVariogramFile(in, bins, error) || !fitVariogram(bins, rMax, fit, error)) {
+        std::cerr << "varfit: " << argv[1] << ": " << error << "\n";
+        return 1;
+    }
+    std::cout << fitAnswers(fit);
+    if (argc == 4) {
+        std::ofstream plot(argv[3]);
+        writeVariogramPlot(plot, bins, rMax, fit);
+        plot.close();
+        if (!plot) {
+            std::cerr << "varfit: cannot write " << argv[3] << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
