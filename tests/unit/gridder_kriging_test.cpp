@@ -9,19 +9,9 @@
 
 #include "extent.h"
 #include "kriging.h"
+#include "capture_output.h"
 
 namespace {
-
-class CaptureOutput {
-  public:
-    CaptureOutput() : saved_(std::cout.rdbuf(text_.rdbuf())) {}
-    ~CaptureOutput() { std::cout.rdbuf(saved_); }
-    std::string str() const { return text_.str(); }
-
-  private:
-    std::ostringstream text_;
-    std::streambuf* saved_;
-};
 
 TEST(WeightCheck, WithinTwoHundredthsIsSilent) {
     float w[] = {0.5f, 0.51f};

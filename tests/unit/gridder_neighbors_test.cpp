@@ -7,19 +7,9 @@
 #include <vector>
 
 #include "neighbors.h"
+#include "capture_output.h"
 
 namespace {
-
-class CaptureOutput {
-  public:
-    CaptureOutput() : saved_(std::cout.rdbuf(text_.rdbuf())) {}
-    ~CaptureOutput() { std::cout.rdbuf(saved_); }
-    std::string str() const { return text_.str(); }
-
-  private:
-    std::ostringstream text_;
-    std::streambuf* saved_;
-};
 
 const std::string LIMIT_WARNING = "     Warning: Internal limit of   50 neighbors was reached.\n";
 const std::string MINIMUM_WARNING =

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "variogram_table.h"
+#include "capture_output.h"
 
 namespace {
 
@@ -15,17 +16,12 @@ const std::string HEADING =
 const std::string PAUSE = "Press any key to continue...\n";
 
 // Standard output into a string; standard input from /dev/null so that the pause never waits.
-class CaptureOutput {
-  public:
-    CaptureOutput() : saved_(std::cout.rdbuf(text_.rdbuf())) {
+// The pages pause after each other; with /dev/null on standard input the pause returns at once.
+class CapturePages : public CaptureOutput {
+public:
+    CapturePages() {
         if (std::freopen("/dev/null", "r", stdin) == nullptr) ADD_FAILURE() << "no /dev/null";
     }
-    ~CaptureOutput() { std::cout.rdbuf(saved_); }
-    std::string str() const { return text_.str(); }
-
-  private:
-    std::ostringstream text_;
-    std::streambuf* saved_;
 };
 
 // The bins of four points A(0,0,1) B(0,0,3) C(3,4,0) D(6,8,2) in 4 bins of 2.5.
@@ -83,7 +79,7 @@ TEST(VariogramTable, ScreenPagesOf22WithAPauseAfterEach) {
         b.count[k] = k;
         b.variance[k] = 0;
     }
-    CaptureOutput out;
+    CapturePages out;
     showVariogramPages(b);
     std::ostringstream page1, page2;
     writeVariogramLines(page1, b, 0, 21);
@@ -102,7 +98,7 @@ TEST(VariogramTable, ExactPagesAndASinglePage) {
     b.width = 1;
     for (int k = 0; k < 44; ++k) b.count[k] = 0, b.variance[k] = 0;
     {
-        CaptureOutput out;
+        CapturePages out;
         showVariogramPages(b);
         std::string text = out.str();
         size_t pauses = 0;
@@ -112,7 +108,7 @@ TEST(VariogramTable, ExactPagesAndASinglePage) {
         EXPECT_EQ(text.size() - PAUSE.size(), text.rfind(PAUSE));
     }
     b.nb = 20;
-    CaptureOutput out;
+    CapturePages out;
     showVariogramPages(b);
     EXPECT_EQ(out.str().size() - PAUSE.size(), out.str().find(PAUSE));
 }
