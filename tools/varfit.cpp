@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::cout << fitAnswers(fit);
+    if (fit.heldFrom > 0) std::cerr << heldNote(fit, rMax);
     if (argc == 4) {
         std::ofstream plot(argv[3]);
         writeVariogramPlot(plot, bins, rMax, fit);
