@@ -32,8 +32,8 @@ void BM_CrossValidate4000(benchmark::State& state) {
     std::vector<HeldOutEstimate> result(MAX_DATA);
     PolynomialModel model{0.1f, 1, 0, 0, 1};
     for (auto _ : state) {
-        crossValidate(model, x.data(), y.data(), z.data(), MAX_DATA, extent.halfRMax, CUTOFF,
-                      *work, result.data());
+        crossValidate(model, x.data(), y.data(), z.data(), MAX_DATA, extent.halfRMax, CUTOFF, *work,
+                      result.data());
         benchmark::DoNotOptimize(result[MAX_DATA / 2].estimate);
     }
     CrossValidationSummary s = summarize("model", z.data(), result.data(), MAX_DATA);

@@ -5,8 +5,8 @@
 
 #include "krige_point.h"
 
-void crossValidate(const PolynomialModel& model, const float x[], const float y[],
-                   const float z[], int n, float halfRMax, float cutoff, CrossValidationWork& work,
+void crossValidate(const PolynomialModel& model, const float x[], const float y[], const float z[],
+                   int n, float halfRMax, float cutoff, CrossValidationWork& work,
                    HeldOutEstimate result[]) {
     // A stream without a buffer takes every line and writes nothing.
     std::ostream silent(nullptr);
@@ -22,8 +22,8 @@ void crossValidate(const PolynomialModel& model, const float x[], const float y[
             work.z[i - 1] = z[i - 1];
         }
         float radius = cutoff;
-        PointEstimate point = krigePoint(variogram, model.vMax, work.x, work.y, work.z, n - 1,
-                                         x[i], y[i], radius, work.kriging, silent);
+        PointEstimate point = krigePoint(variogram, model.vMax, work.x, work.y, work.z, n - 1, x[i],
+                                         y[i], radius, work.kriging, silent);
         result[i] = {point.estimate, point.standardDeviation,
                      point.searchGaveUp || point.illConditioned};
     }

@@ -23,6 +23,6 @@ struct CrossValidationWork {
 // every point are dropped.  Cost: n kriging calls on n - 1 data, each a scan of the data per
 // radius tried and an O(m^3) solve; the data without datum i are kept up to date with one move
 // per datum, so the order of the others, on which the arithmetic depends, is the file's.
-void crossValidate(const PolynomialModel& model, const float x[], const float y[],
-                   const float z[], int n, float halfRMax, float cutoff, CrossValidationWork& work,
+void crossValidate(const PolynomialModel& model, const float x[], const float y[], const float z[],
+                   int n, float halfRMax, float cutoff, CrossValidationWork& work,
                    HeldOutEstimate result[]);

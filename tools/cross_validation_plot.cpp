@@ -45,7 +45,8 @@ struct Axis {
 Axis commonAxis(const float observed[], const HeldOutEstimate estimate[], int n) {
     double lo = INFINITY, hi = -INFINITY;
     for (int i = 0; i < n; ++i)
-        for (double v : {static_cast<double>(observed[i]), static_cast<double>(estimate[i].estimate)})
+        for (double v :
+             {static_cast<double>(observed[i]), static_cast<double>(estimate[i].estimate)})
             if (std::isfinite(v)) {
                 lo = std::fmin(lo, v);
                 hi = std::fmax(hi, v);
@@ -61,8 +62,8 @@ Axis commonAxis(const float observed[], const HeldOutEstimate estimate[], int n)
 }
 
 void writeFrame(std::ostream& out, const Axis& a) {
-    out << "<rect x=\"" << Pixels{LEFT} << "\" y=\"" << Pixels{TOP} << "\" width=\""
-        << Pixels{SIDE} << "\" height=\"" << Pixels{SIDE}
+    out << "<rect x=\"" << Pixels{LEFT} << "\" y=\"" << Pixels{TOP} << "\" width=\"" << Pixels{SIDE}
+        << "\" height=\"" << Pixels{SIDE}
         << "\" fill=\"none\" stroke=\"black\" stroke-width=\"1\"/>\n"
         << "<g font-family=\"sans-serif\" font-size=\"13\" fill=\"black\">\n";
     int count = static_cast<int>(std::lround((a.hi - a.lo) / a.step));

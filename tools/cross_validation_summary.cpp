@@ -12,8 +12,12 @@ struct Column {
     const char* heading;
     int width;
 };
-const Column COLUMNS[] = {{"n", 7},           {"mean error", 14},          {"RMSE", 14},
-                          {"mean std. error", 17}, {"mean sq. std. error", 21}, {"correlation", 13},
+const Column COLUMNS[] = {{"n", 7},
+                          {"mean error", 14},
+                          {"RMSE", 14},
+                          {"mean std. error", 17},
+                          {"mean sq. std. error", 21},
+                          {"correlation", 13},
                           {"warnings", 10}};
 
 double errorOf(float observed, const HeldOutEstimate& e) {
@@ -84,7 +88,8 @@ void writeSummaryTable(std::ostream& out, const std::string& dataFile, float cut
             distance(rows[marked].meanSquaredStandardized))
             marked = r;
     std::size_t nameWidth = 5;
-    for (const CrossValidationSummary& row : rows) nameWidth = std::max(nameWidth, row.model.size());
+    for (const CrossValidationSummary& row : rows)
+        nameWidth = std::max(nameWidth, row.model.size());
 
     out << "Leave-one-out cross-validation of " << (rows.empty() ? 0 : rows[0].n) << " data in "
         << dataFile << ", cutoff " << num(cutoff) << "\n"
@@ -97,8 +102,8 @@ void writeSummaryTable(std::ostream& out, const std::string& dataFile, float cut
         const CrossValidationSummary& s = rows[r];
         out << (r == marked ? "* " : "  ") << std::left << std::setw(static_cast<int>(nameWidth))
             << s.model << std::right << std::setw(COLUMNS[0].width) << s.n;
-        const double values[] = {s.meanError, s.rmse, s.meanStandardized,
-                                 s.meanSquaredStandardized, s.correlation};
+        const double values[] = {s.meanError, s.rmse, s.meanStandardized, s.meanSquaredStandardized,
+                                 s.correlation};
         for (int k = 0; k < 5; ++k) out << std::setw(COLUMNS[k + 1].width) << num(values[k]);
         out << std::setw(COLUMNS[6].width) << s.warnings << "\n";
     }

@@ -24,9 +24,10 @@ struct CrossValidationSummary {
 CrossValidationSummary summarize(const std::string& model, const float observed[],
                                  const HeldOutEstimate estimate[], int n);
 
-// The table: a title naming the data and the cutoff, a heading, one row per model ordered best first by RMSE (ties in the order given),
-// the row whose mean squared standardized error lies farthest from 1 marked with "*", and a line
-// that explains the mark.  Reals in general notation with 6 significant digits.
+// The table: a title naming the data and the cutoff, a heading, one row per model ordered best
+// first by RMSE (ties in the order given), the row whose mean squared standardized error lies
+// farthest from 1 marked with "*", and a line that explains the mark.  Reals in general notation
+// with 6 significant digits.
 void writeSummaryTable(std::ostream& out, const std::string& dataFile, float cutoff,
                        std::vector<CrossValidationSummary> rows);
 

@@ -21,10 +21,13 @@ int lineAt(const std::string& text, std::streamoff position) {
     return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
 }
 
-bool isSeparator(char c) { return c == ',' || std::isspace(static_cast<unsigned char>(c)); }
+bool isSeparator(char c) {
+    return c == ',' || std::isspace(static_cast<unsigned char>(c));
+}
 
 // gridder's own refusals of typed coefficients, each at the line of the number refused.
-std::string refusedPolynomial(const PolynomialModel& m, const int lines[], const std::string& name) {
+std::string refusedPolynomial(const PolynomialModel& m, const int lines[],
+                              const std::string& name) {
     if (m.curve0 < 0)
         return krigcvMessage(name, lines[0], "curve0 is negative, which gridder refuses");
     if (m.curve0 == 0 && m.curve1 < 0)
@@ -79,9 +82,8 @@ ArgumentsStatus readKrigcvArguments(int argc, const char* const argv[], KrigcvAr
     args.dataFile = positional[0];
     std::istringstream cutoff(positional[1]);
     if (!readReal(cutoff, args.cutoff) || cutoff.peek() != EOF) {
-        message = krigcvMessage("", 0,
-                                "CUTOFF must be a number, as typed into gridder's second run: " +
-                                    positional[1]);
+        message = krigcvMessage(
+            "", 0, "CUTOFF must be a number, as typed into gridder's second run: " + positional[1]);
         return ArgumentsStatus::refused;
     }
     args.polynomialFiles.assign(positional.begin() + 2, positional.end());
@@ -100,8 +102,8 @@ std::string outputOverInput(const KrigcvArguments& args) {
                                      *output + " is an input; krigcv never writes over its inputs");
     }
     if (!args.residualsFile.empty() && namesOneFile(args.residualsFile, args.plotFile))
-        return krigcvMessage("", 0,
-                             "the residuals and the plot need two files, not both " + args.plotFile);
+        return krigcvMessage(
+            "", 0, "the residuals and the plot need two files, not both " + args.plotFile);
     return "";
 }
 
@@ -157,9 +159,9 @@ bool readDataFile(std::istream& in, const std::string& name, float x[], float y[
     stream.clear();
     std::streamoff stop = stream.tellg();
     if (result.status == DataRead::notANumber) {
-        message = krigcvMessage(name, lineAt(text, stop),
-                                "record " + std::to_string(result.record) +
-                                    " holds text that is not a number");
+        message = krigcvMessage(
+            name, lineAt(text, stop),
+            "record " + std::to_string(result.record) + " holds text that is not a number");
         return false;
     }
     if (result.status == DataRead::capacityReached) {
@@ -173,8 +175,10 @@ bool readDataFile(std::istream& in, const std::string& name, float x[], float y[
     }
     if (n < MIN_NEIGHBORS + 1) {
         message = krigcvMessage(name, 0,
-                                std::to_string(n) + " data; each one left out must be kriged from "
-                                "at least " + std::to_string(MIN_NEIGHBORS) + " others");
+                                std::to_string(n) +
+                                    " data; each one left out must be kriged from "
+                                    "at least " +
+                                    std::to_string(MIN_NEIGHBORS) + " others");
         return false;
     }
     extent = computeExtent(x, y, n);
@@ -185,8 +189,8 @@ bool readDataFile(std::istream& in, const std::string& name, float x[], float y[
         return false;
     }
     if (!std::isfinite(extent.rMax)) {
-        message = krigcvMessage(name, 0,
-                                "the diagonal of the data exceeds the single-precision range");
+        message =
+            krigcvMessage(name, 0, "the diagonal of the data exceeds the single-precision range");
         return false;
     }
     return true;

@@ -60,7 +60,8 @@ bool minimumWith(const CubicLeastSquares& p, const double rows[][CUBIC_TERMS], i
         for (int j = 0; j < CUBIC_TERMS; ++j) a[i][j] = p.g[i][j];
     }
     for (int k = 0; k < count; ++k)
-        for (int j = 0; j < CUBIC_TERMS; ++j) a[CUBIC_TERMS + k][j] = a[j][CUBIC_TERMS + k] = rows[k][j];
+        for (int j = 0; j < CUBIC_TERMS; ++j)
+            a[CUBIC_TERMS + k][j] = a[j][CUBIC_TERMS + k] = rows[k][j];
     if (!solve(CUBIC_TERMS + count, a, b)) return false;
     for (int i = 0; i < CUBIC_TERMS; ++i) c[i] = b[i];
     return true;
