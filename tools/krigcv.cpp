@@ -15,29 +15,30 @@
 namespace {
 
 const char* const HELP =
-    "Usage: krigcv DATA_FILE CUTOFF POLYNOMIAL_FILE... [--residuals FILE] [--plot FILE.svg]\n"
+    "Usage: krigcv DATA_FILE CUTOFF POLYNOMIAL_FILE... [--residuals FILE]\n"
+    "              [--plot FILE.svg]\n"
+    "       krigcv --help | --version\n"
     "\n"
-    "Leave-one-out cross-validation of gridder's kriging: each datum is kriged at its own\n"
-    "position from all the others, with gridder's own neighbour search and kriging system, once\n"
-    "for every variogram model given.  Prints one summary row per model, best first by RMSE:\n"
-    "the number of data, mean error, root-mean-square error, mean standardized error (error /\n"
-    "kriging standard deviation), mean squared standardized error (near 1 when the model's\n"
-    "variances are right; the row farthest from 1 is marked *), the correlation of observed and\n"
-    "estimated values, and how many points needed a warning.\n"
+    "Leave-one-out cross-validation of gridder's kriging: each datum is kriged at\n"
+    "its own position from all the others, with gridder's own neighbour search and\n"
+    "kriging system, once for every variogram model given.  Prints one row per\n"
+    "model, best first by RMSE: the number of data, mean error, root-mean-square\n"
+    "error, mean standardized error (error / kriging standard deviation), mean\n"
+    "squared standardized error (near 1 when the model's variances are right; the\n"
+    "row farthest from 1 is marked *), the correlation of observed and estimated\n"
+    "values, and how many points needed a warning.\n"
     "\n"
-    "Arguments:\n"
     "  DATA_FILE         x y z records, as gridder reads them (at most 4000)\n"
     "  CUTOFF            the cutoff radius, as typed into gridder's second run\n"
     "  POLYNOMIAL_FILE   curve0 curve1 curve2 curve3 vMax, as varfit prints them\n"
-    "Options:\n"
-    "  --residuals FILE  for the first model, one line per datum: x y observed estimate error\n"
-    "                    standard-deviation standardized-error\n"
-    "  --plot FILE.svg   for the first model, observed values against estimates, with the 1:1\n"
-    "                    line\n"
-    "  --help            this text\n"
-    "  --version         the version\n"
-    "Exit status: 0 done, 1 an input refused or an output not written, 2 a wrong command line.\n";
-const char* const VERSION = "krigcv 1.0\n";
+    "  --residuals FILE  for the first model, one line per datum: x y observed\n"
+    "                    estimate error standard-deviation standardized-error\n"
+    "  --plot FILE.svg   for the first model, observed values against their\n"
+    "                    estimates, with the 1:1 line\n"
+    "\n"
+    "Exit status: 0 done; 1 an input refused or an output not written; 2 a wrong\n"
+    "command line.\n";
+const char* const VERSION = "krigcv 1.0.0\n";
 
 // Main owns the arrays for the whole run.
 float dataX[MAX_DATA], dataY[MAX_DATA], dataZ[MAX_DATA];

@@ -98,10 +98,10 @@ TEST(Krigcv, AnswersHelpAndVersion) {
     ProgramRun help = runTool("krigcv", {"--help"});
     EXPECT_EQ(0, help.status);
     EXPECT_EQ(0u, help.out.find("Usage: krigcv DATA_FILE CUTOFF POLYNOMIAL_FILE... [--residuals "
-                                "FILE] [--plot FILE.svg]\n"));
+                                "FILE]\n"));
     ProgramRun version = runTool("krigcv", {"data.txt", "--version"});
     EXPECT_EQ(0, version.status);
-    EXPECT_EQ("krigcv 1.0\n", version.out);
+    EXPECT_EQ("krigcv 1.0.0\n", version.out);
 }
 
 }  // namespace
