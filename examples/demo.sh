@@ -1,7 +1,7 @@
 #!/bin/sh
 # The suite's main job, end to end, on example data of our own making:
 #   gridder's first run (variogram) -> varfit -> gridder's second run (kriged grid)
-#   -> hypoview of the kriged topography with hypocentres on a dipping slab;
+#   -> krigcv (how far to trust it) -> hypoview of the kriged topography with hypocentres on a dipping slab;
 #   orbits with histories; heater with subduction -> hypoview of its temperatures; factor;
 #   then the small demonstrations.  Every metafile is rendered to SVG with skm2svg.
 # Usage: demo.sh BIN_DIR OUTPUT_DIR
@@ -30,8 +30,9 @@ rmax=$(sed -n 's/^Diagonal of this dataset is \(.*\) long\.$/\1/p' console-first
 echo "   diagonal rMax = $rmax; variogram in $out/gridder/variogram.txt"
 
 step "varfit: the variogram polynomial fitted to that file" gridder
-"$bin/varfit" variogram.txt "$rmax" "$out/pictures/variogram.svg" > polynomial.txt
+"$bin/varfit" variogram.txt "$rmax" "$out/pictures/variogram.svg" > polynomial.txt 2> varfit-notes.txt
 echo "   curve0..curve3 and vMax: $(tr '\n' ' ' < polynomial.txt)"
+sed 's/^/   /' varfit-notes.txt
 echo "   picture: $out/pictures/variogram.svg"
 
 step "gridder, second run: kriging a 21 x 17 grid with that polynomial" gridder
@@ -42,6 +43,16 @@ step "gridder, second run: kriging a 21 x 17 grid with that polynomial" gridder
 } > second-run.txt
 "$bin/gridder" < second-run.txt > console-second-run.txt
 echo "   estimates in $out/gridder/elevations.grd, standard deviations in deviations.grd"
+
+step "krigcv: each datum kriged from the others, varfit's model against a pure nugget" gridder
+# The poorer model on purpose: the same vMax, no growth with distance, so every neighbour weighs
+# the same.
+printf '1\n0\n0\n0\n%s\n' "$(sed -n 5p polynomial.txt)" > nugget.txt
+"$bin/krigcv" elevations.txt 200 polynomial.txt nugget.txt --residuals krigcv-residuals.txt \
+    --plot "$out/pictures/krigcv.svg" > krigcv-summary.txt
+sed 's/^/   /' krigcv-summary.txt
+echo "   residuals of varfit's model in $out/gridder/krigcv-residuals.txt"
+echo "   picture: $out/pictures/krigcv.svg"
 
 step "hypoview: the kriged topography over 300 hypocentres on a dipping slab" hypoview
 cp "$ex/tour/slab-quakes.txt" .
