@@ -51,13 +51,20 @@ Axis commonAxis(const float observed[], const HeldOutEstimate estimate[], int n)
                 lo = std::fmin(lo, v);
                 hi = std::fmax(hi, v);
             }
-    if (!(lo <= hi)) lo = 0, hi = 1;
-    double spread = hi - lo;
-    if (!(spread > 0) || !std::isfinite(spread))
-        spread = std::fabs(lo) > 0 && std::isfinite(lo) ? std::fabs(lo) : 1;
+    if (!(lo <= hi)) {  // nothing finite to show
+        lo = 0;
+        hi = 1;
+    }
+    // Floats widened to double: their spread is always finite.  Nearly equal values are spread
+    // over at least a thousandth of their size, so that 6-digit tick labels still differ.
+    double size = std::fmax(std::fabs(lo), std::fabs(hi));
+    double spread = std::fmax(hi - lo, size > 0 ? 1e-3 * size : 1);
     double step = roundStep(spread);
     double first = std::floor(lo / step) * step, last = std::ceil(hi / step) * step;
-    if (first == last) first -= step, last += step;
+    if (first == last) {
+        first -= step;
+        last += step;
+    }
     return {first, last, step};
 }
 

@@ -126,7 +126,7 @@ std::string zeroDeviationNote(const CrossValidationSummary& s) {
     if (s.zeroDeviations == 0) return "";
     return krigcvMessage(s.model, 0,
                          std::to_string(s.zeroDeviations) +
-                             " data have a kriging standard deviation of 0 (a datum at the "
-                             "position of another, with curve0 = 0) and are left out of the "
-                             "standardized errors; a curve0 above 0 gives them one");
+                             " data have a kriging standard deviation of 0 and are left out of "
+                             "the standardized errors; a model with a larger curve0 (nugget) "
+                             "gives every datum one");
 }

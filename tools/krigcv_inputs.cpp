@@ -1,6 +1,7 @@
 #include "krigcv_inputs.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <iterator>
 #include <sstream>

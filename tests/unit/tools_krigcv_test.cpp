@@ -41,9 +41,8 @@ TEST(KrigcvSummary, ZeroDeviationsAndConstantEstimates) {
     EXPECT_DOUBLE_EQ(1.25 / 3, s.meanSquaredStandardized);
     EXPECT_TRUE(std::isnan(s.correlation));
     EXPECT_EQ(
-        "krigcv: m.txt: 1 data have a kriging standard deviation of 0 (a datum at the position "
-        "of another, with curve0 = 0) and are left out of the standardized errors; a curve0 above "
-        "0 gives them one",
+        "krigcv: m.txt: 1 data have a kriging standard deviation of 0 and are left out of the "
+        "standardized errors; a model with a larger curve0 (nugget) gives every datum one",
         zeroDeviationNote(s));
     std::ostringstream out;
     const float x[] = {5, 6, 7, 8};
