@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iomanip>
 
+#include "coincident_data.h"
 #include "kriging.h"
 #include "lu.h"
 
@@ -22,10 +23,10 @@ void completeSystem(KrigingWork& work, int m) {
     work.rhs[m] = 1;
 }
 
-float weightedSum(const float weight[], const float z[], const int neighbor[], int m) {
+float weightedSum(const float weight[], const float value[], int m) {
     float estimate = 0;
     for (int k = 0; k < m; ++k)
-        estimate = static_cast<float>(estimate + static_cast<double>(weight[k]) * z[neighbor[k]]);
+        estimate = static_cast<float>(estimate + static_cast<double>(weight[k]) * value[k]);
     return estimate;
 }
 
@@ -55,15 +56,23 @@ PointEstimate krigePoint(const VariogramModel& model, float vMax, const float x[
     result.searchGaveUp = search.gaveUp;
     console << std::setw(5) << m << " data used in estimate\n";
 
-    completeSystem(work, m);
-    luDecompose(m + 1, work.matrix, work.pivot);
-    luBackSubstitute(work.matrix, m + 1, work.pivot, work.rhs);
-    result.illConditioned = checkWeightSum(work.rhs, m, console);
+    float value[MAX_NEIGHBORS];
+    for (int k = 0; k < m; ++k) value[k] = z[work.neighbor[k]];
+    int size = m;
+    if (coincidenceMakesSingular(model, x, y, work, m)) {
+        size = mergeCoincident(model, x, y, z, x0, y0, work, m, value);
+        result.mergedCoincident = true;
+    }
+    completeSystem(work, size);
+    luDecompose(size + 1, work.matrix, work.pivot);
+    luBackSubstitute(work.matrix, size + 1, work.pivot, work.rhs);
+    result.illConditioned = checkWeightSum(work.rhs, size, console);
 
-    result.estimate = weightedSum(work.rhs, z, work.neighbor, m);
-    float variance = static_cast<float>(static_cast<double>(krigingVariance(work, m)) * vMax);
-    // A negative variance, and a negative zero (which would print as -0), count as 0.
-    if (variance <= 0) variance = 0;
+    result.estimate = weightedSum(work.rhs, value, size);
+    float variance = static_cast<float>(static_cast<double>(krigingVariance(work, size)) * vMax);
+    // A negative variance, a negative zero (which would print as -0) and one that rounding made
+    // not a number count as 0.
+    if (!(variance > 0)) variance = 0;
     result.variance = variance;
     result.standardDeviation = static_cast<float>(std::sqrt(static_cast<double>(variance)));
     return result;

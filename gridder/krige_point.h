@@ -14,7 +14,10 @@ struct PointEstimate {
     float standardDeviation = 0;
     int neighbors = 0;            // data in the system
     bool searchGaveUp = false;    // no radius held the bounds: the nearest data were used
-    bool illConditioned = false;  // the weights missed a sum of 1 by more than 0.02
+    bool illConditioned = false;  // the weights missed a sum of 1 by more than 0.02, or had none
+    // Neighbours at one position made the system singular: each such group was kriged as one
+    // datum with the mean of its values (work.neighbor then holds the first of each group).
+    bool mergedCoincident = false;
 };
 
 // Kriges (x0, y0) from the n data.  cutoff is this point's working copy of the cutoff radius:

@@ -10,8 +10,17 @@
 
 namespace {
 
-// Enters point i as neighbour m: its model value to the grid point on the right-hand side, a zero
-// diagonal, and its model values to the earlier neighbours in row and column m.
+void sortAscending(int index[], int count) {
+    for (int i = 1; i < count; ++i) {
+        int value = index[i];
+        int k = i;
+        for (; k > 0 && index[k - 1] > value; --k) index[k] = index[k - 1];
+        index[k] = value;
+    }
+}
+
+}  // namespace
+
 void addNeighbor(const VariogramModel& model, const float x[], const float y[], int i, float d0,
                  int m, KrigingWork& work) {
     work.neighbor[m] = i;
@@ -25,17 +34,6 @@ void addNeighbor(const VariogramModel& model, const float x[], const float y[], 
         work.matrix[k][m] = v;
     }
 }
-
-void sortAscending(int index[], int count) {
-    for (int i = 1; i < count; ++i) {
-        int value = index[i];
-        int k = i;
-        for (; k > 0 && index[k - 1] > value; --k) index[k] = index[k - 1];
-        index[k] = value;
-    }
-}
-
-}  // namespace
 
 int gatherNeighbors(const VariogramModel& model, const float x[], const float y[], int n, float x0,
                     float y0, float radius, KrigingWork& work) {
@@ -74,44 +72,78 @@ int gatherNearest(const VariogramModel& model, const float x[], const float y[],
     return count;
 }
 
+namespace {
+
+// Each bound is warned about once per point; the radius line is printed at every change.
+class SearchReport {
+  public:
+    explicit SearchReport(std::ostream& console) : console_(console) {}
+    void warn(int direction) {
+        if (direction < 0 && !limitWarned_) {
+            console_ << "     Warning: Internal limit of " << std::setw(4) << MAX_NEIGHBORS
+                     << " neighbors was reached.\n";
+            limitWarned_ = true;
+        }
+        if (direction > 0 && !minimumWarned_) {
+            console_ << "     Warning: Internal minimum of " << std::setw(4) << MIN_NEIGHBORS
+                     << " neighbors was not reached.\n";
+            minimumWarned_ = true;
+        }
+    }
+    void radiusChanged(float radius, int direction) {
+        console_ << "     Cutoff radius temporarily " << (direction < 0 ? "reduced" : "increased")
+                 << " to " << num(radius) << "\n";
+    }
+    // Why the walk was not made: no radius holds the bounds, or the radius cannot grow.
+    void nearestUsed(bool radiusCannotGrow, int m) {
+        console_ << "     Warning: ";
+        if (radiusCannotGrow)
+            console_ << "A cutoff radius of zero or less cannot grow";
+        else
+            console_ << "No cutoff radius gives " << MIN_NEIGHBORS << " to " << MAX_NEIGHBORS
+                     << " neighbors";
+        console_ << "; the " << m << " nearest data are used.\n";
+    }
+
+  private:
+    std::ostream& console_;
+    bool limitWarned_ = false;
+    bool minimumWarned_ = false;
+};
+
+}  // namespace
+
 SearchOutcome searchNeighbors(const VariogramModel& model, const float x[], const float y[], int n,
                               float x0, float y0, float& radius, KrigingWork& work,
                               std::ostream& console) {
-    bool limitWarned = false;
-    bool minimumWarned = false;
-    int lastDirection = 0;
-    bool turned = false;
-    int countedChanges = 0;
-    for (;;) {
-        int m = gatherNeighbors(model, x, y, n, x0, y0, radius, work);
-        int direction = m > MAX_NEIGHBORS ? -1 : (m < MIN_NEIGHBORS ? 1 : 0);
-        if (direction == 0) return {m, false};
-        if (direction < 0 && !limitWarned) {
-            console << "     Warning: Internal limit of " << std::setw(4) << MAX_NEIGHBORS
-                    << " neighbors was reached.\n";
-            limitWarned = true;
-        }
-        if (direction > 0 && !minimumWarned) {
-            console << "     Warning: Internal minimum of " << std::setw(4) << MIN_NEIGHBORS
-                    << " neighbors was not reached.\n";
-            minimumWarned = true;
-        }
-        if (lastDirection != 0 && direction != lastDirection) turned = true;
-        if (turned) ++countedChanges;
-        float changed =
-            static_cast<float>(radius * (direction < 0 ? RADIUS_SHRINK : RADIUS_GROWTH));
-        // A radius of zero (or below) cannot grow, and one that rounding keeps as it is cannot
-        // change: the search would repeat itself for ever.
-        bool stuck = changed == radius || (direction > 0 && !(radius > 0));
-        if (stuck || countedChanges > MAX_RADIUS_CHANGES) {
-            m = gatherNearest(model, x, y, n, x0, y0, work);
-            console << "     Warning: No cutoff radius gives " << MIN_NEIGHBORS << " to "
-                    << MAX_NEIGHBORS << " neighbors; the " << m << " nearest data are used.\n";
-            return {m, true};
-        }
-        radius = changed;
-        console << "     Cutoff radius temporarily " << (direction < 0 ? "reduced" : "increased")
-                << " to " << num(radius) << "\n";
-        lastDirection = direction;
+    int m = gatherNeighbors(model, x, y, n, x0, y0, radius, work);
+    if (m >= MIN_NEIGHBORS && m <= MAX_NEIGHBORS) return {m, false};
+
+    SearchReport report(console);
+    RadiusBand band = radiusBand(x, y, n, x0, y0);
+    int first = band.direction(radius);
+    if (first > 0 && !(radius > 0)) {
+        report.warn(first);
+        m = gatherNearest(model, x, y, n, x0, y0, work);
+        report.nearestUsed(true, m);
+        return {m, true};
     }
+    if (!band.reachable()) {
+        report.warn(first);
+        m = gatherNearest(model, x, y, n, x0, y0, work);
+        report.nearestUsed(false, m);
+        return {m, true};
+    }
+    if (changesToLand(band, radius) == WALK_NEVER_LANDS) {
+        report.warn(first);
+        radius = first > 0 ? band.low : band.belowHigh;
+        report.radiusChanged(radius, first);
+    } else {
+        for (int direction = first; direction != 0; direction = band.direction(radius)) {
+            report.warn(direction);
+            radius = changedRadius(radius, direction);
+            report.radiusChanged(radius, direction);
+        }
+    }
+    return {gatherNeighbors(model, x, y, n, x0, y0, radius, work), false};
 }

@@ -8,6 +8,7 @@
 #include "capacities.h"
 #include "coefficients.h"
 #include "lu.h"
+#include "radius_walk.h"
 
 // Work arrays of one kriging call.  The caller owns them for the whole run and they are reused
 // from one grid point to the next, so that a call allocates nothing.
@@ -21,12 +22,11 @@ struct KrigingWork {
     float nearest[MAX_NEIGHBORS];  // distances while the nearest data are chosen
 };
 
-constexpr double RADIUS_SHRINK = 0.75;
-constexpr double RADIUS_GROWTH = 1.2;
-// When the count of data inside the radius jumps past both bounds at one distance (duplicated
-// data), no radius will do and the radius would swing to and fro for ever.  Once it has turned
-// back, at most this many further changes are tried before the nearest data are taken instead.
-constexpr int MAX_RADIUS_CHANGES = 200;
+// Enters point i, at distance d0 from the point being kriged, as neighbour m: its model value to
+// the point on the right-hand side, a zero diagonal, and its model values to the earlier
+// neighbours in row and column m.
+void addNeighbor(const VariogramModel& model, const float x[], const float y[], int i, float d0,
+                 int m, KrigingWork& work);
 
 // Scans the data in dataset order and enters every point within the radius as a neighbour.
 // Returns the count, or MAX_NEIGHBORS + 1 at the moment one more than MAX_NEIGHBORS is found.
@@ -45,7 +45,12 @@ struct SearchOutcome {
 
 // The adaptive search with its report on console: the radius shrinks by RADIUS_SHRINK while too
 // many data are inside and grows by RADIUS_GROWTH while too few, each change printed, each bound
-// warned about once.  The changes compound.
+// warned about once.  The changes compound, and the walk goes on until it lands, however many
+// changes that takes.  Only when no radius can hold MIN_NEIGHBORS to MAX_NEIGHBORS data (the
+// count jumps past both bounds at one distance), or a radius of zero or less would have to grow,
+// are the nearest data entered instead.  A walk that rounding would keep from ever landing
+// (a band of radii narrower than the rounding, a radius that a change leaves as it is) goes
+// straight to the edge of the band on its side.
 SearchOutcome searchNeighbors(const VariogramModel& model, const float x[], const float y[], int n,
                               float x0, float y0, float& radius, KrigingWork& work,
                               std::ostream& console = std::cout);

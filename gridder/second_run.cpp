@@ -9,7 +9,7 @@
 #include "coefficients.h"
 #include "console.h"
 #include "grid_file.h"
-#include "kriging.h"
+#include "krige_point.h"
 #include "notation.h"
 #include "output_files.h"
 #include "runs.h"
@@ -129,20 +129,33 @@ void showProgress(int done, int toGo) {
               << PROGRESS_RULE << done << "\n";
 }
 
+// One line on the error stream after the kriging, however many points were mended.
+void noteMergedPoints(int points) {
+    if (points == 0) return;
+    std::cerr << "At " << points << (points == 1 ? " grid point" : " grid points")
+              << " data at one position made the kriging system singular; there each such group "
+                 "was kriged as one datum with the mean of its values.  To avoid this, remove "
+                 "duplicate positions from the data file or use a positive curve0.\n";
+}
+
 // Rows from the north (largest y) down, each from west to east: the order of the grid file.
 void krigeGrid(const Dataset& data, const VariogramModel& c, float vMax, float cutoff,
                const GridPlan& g, KrigingGrids& grids, KrigingWork& work) {
+    int merged = 0;
     for (int iy = g.ny - 1; iy >= 0; --iy) {
         float y = static_cast<float>(static_cast<double>(iy) * g.y.spacing + g.y.min);
         for (int ix = 0; ix < g.nx; ++ix) {
             float x = static_cast<float>(static_cast<double>(ix) * g.x.spacing + g.x.min);
             float radius = cutoff;  // each point starts again from the user's cutoff
-            INTERP(c.curve0, c.curve1, c.curve2, c.curve3, data.x, data.y, data.z, data.n,
-                   c.halfRMax, vMax, x, y, radius, grids.estimate[iy][ix], grids.deviation[iy][ix],
-                   work);
+            PointEstimate p =
+                krigePoint(c, vMax, data.x, data.y, data.z, data.n, x, y, radius, work, std::cout);
+            grids.estimate[iy][ix] = p.estimate;
+            grids.deviation[iy][ix] = p.standardDeviation;
+            if (p.mergedCoincident) ++merged;
         }
         showProgress(g.ny - iy, iy);
     }
+    noteMergedPoints(merged);
 }
 
 void writeValues(OutputFile& file, const float values[][MAX_GRID], const GridPlan& g) {

@@ -385,6 +385,36 @@ TEST(GridderSecondRun, GridFilesThatCannotBeCreatedOrCoincide) {
     EXPECT_EQ("0 10 10\n0 10 10\n5\n5\n5\n5\n", same.file("e.grd"));
 }
 
+// Two data at (3, 8) and no intercept: every system holds both, and each would be singular.
+// Kriged with the pair as one datum of value 7, no grid value is lost to a nan, and one line on
+// the error stream says so.
+TEST(GridderSecondRun, DataAtOnePositionWithoutAnIntercept) {
+    ProgramRun run =
+        runProgram("gridder", "data.txt yes 0 10 0 10 5 5 0 1 0 0 1 100 e.grd s.grd",
+                   {{"data.txt", "0 0 1\n10 0 2\n0 10 3\n10 10 4\n5 5 5\n3 8 6\n7 2 7\n3 8 8\n"}});
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ(
+        "At 25 grid points data at one position made the kriging system singular; there each "
+        "such group was kriged as one datum with the mean of its values.  To avoid this, remove "
+        "duplicate positions from the data file or use a positive curve0.\n",
+        run.err);
+    EXPECT_EQ(25, countOf(run.out, "    8 data used in estimate\n"));
+    EXPECT_EQ(0, countOf(run.out, "ILL-CONDITIONED"));
+    for (const char* name : {"e.grd", "s.grd"}) {
+        EXPECT_EQ(0, countOf(run.file(name), "nan")) << name;
+        EXPECT_EQ(0, countOf(run.file(name), "inf")) << name;
+    }
+    std::vector<double> est = valuesAfterHeader(run.file("e.grd"));
+    ASSERT_EQ(25u, est.size());
+    EXPECT_EQ(3.0, est[0]);   // the datum at (0, 10)
+    EXPECT_EQ(5.0, est[12]);  // the datum at (5, 5)
+    for (double e : est) {
+        EXPECT_GE(e, 1.0);
+        EXPECT_LE(e, 8.0);
+    }
+    for (double d : valuesAfterHeader(run.file("s.grd"))) EXPECT_GE(d, 0.0);
+}
+
 TEST(GridderSecondRun, InputEndingMidwayKeepsWhatWasWritten) {
     ProgramRun run = runProgram("gridder", "data.txt yes 0 10 0 10 2 2 0 1 0 0 1 100 e.grd",
                                 {{"data.txt", EIGHT_POINTS}});

@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "neighbors.h"
 #include "capture_output.h"
+#include "neighbors.h"
 
 namespace {
 
@@ -105,7 +107,7 @@ TEST_F(NeighborSearch, ShrinkingAndGrowingCompound) {
 }
 
 // Sixty copies of one datum at distance 5: the count jumps from 1 to 61 there, and no radius
-// holds between 6 and 50 data.
+// holds between 6 and 50 data.  That is known from the first scan, so the search says so at once.
 TEST_F(NeighborSearch, DuplicatedDataEndWithTheNearest) {
     p.add(100, 100, 5);
     p.add(3, 4, 60);
@@ -113,16 +115,10 @@ TEST_F(NeighborSearch, DuplicatedDataEndWithTheNearest) {
     float radius = 7;
     std::string output;
     EXPECT_EQ(50, search(radius, output));
-    EXPECT_EQ(0u,
-              output.find(LIMIT_WARNING + reduced("5.25") + reduced("3.9375") + MINIMUM_WARNING +
-                          increased("4.725") + increased("5.67") + reduced("4.2525")));
-    // Two changes on the way down, then 200 more once the radius has turned back.
-    EXPECT_EQ(202, occurrences(output, "     Cutoff radius temporarily "));
-    EXPECT_EQ(1, occurrences(output, LIMIT_WARNING));
-    EXPECT_EQ(1, occurrences(output, MINIMUM_WARNING));
-    const std::string last =
-        "     Warning: No cutoff radius gives 6 to 50 neighbors; the 50 nearest data are used.\n";
-    EXPECT_EQ(output.size() - last.size(), output.rfind(last));
+    EXPECT_EQ(LIMIT_WARNING +
+                  "     Warning: No cutoff radius gives 6 to 50 neighbors; the 50 nearest data "
+                  "are used.\n",
+              output);
     // The nearest fifty in dataset order: the first 49 copies, then the datum at distance 1.
     for (int k = 0; k < 49; ++k) EXPECT_EQ(5 + k, work->neighbor[k]);
     EXPECT_EQ(65, work->neighbor[49]);
@@ -134,13 +130,71 @@ TEST_F(NeighborSearch, DuplicatedDataEndWithTheNearest) {
     EXPECT_EQ(0.0f, work->matrix[7][7]);
 }
 
+// 5 data near the point, 45 on a ring from 1 to 1.00088 and 10 just outside it: only radii from
+// 1 to just under 1.0011 hold 6 to 50 data, and the walk from 2 needs 486 changes to meet them.
+TEST_F(NeighborSearch, ANarrowRingIsReachedHoweverLongTheWalk) {
+    for (int i = 1; i <= 5; ++i) p.add(0.1f * i, 0);
+    for (int k = 0; k < 45; ++k) {
+        float r = 1.0f + 0.00002f * k, a = 0.1f * k;
+        p.add(r * std::cos(a), r * std::sin(a));
+    }
+    for (int k = 0; k < 10; ++k) {
+        float r = 1.0011f + 0.0001f * k, a = 0.3f * k + 0.05f;
+        p.add(r * std::cos(a), r * std::sin(a));
+    }
+    float radius = 2;
+    std::string output;
+    int m = search(radius, output);
+    EXPECT_EQ(0u,
+              output.find(LIMIT_WARNING + reduced("1.5") + reduced("1.125") + reduced("0.84375") +
+                          MINIMUM_WARNING + increased("1.0125") + reduced("0.759375")));
+    EXPECT_EQ(486, occurrences(output, "     Cutoff radius temporarily "));
+    EXPECT_EQ(1, occurrences(output, LIMIT_WARNING));
+    EXPECT_EQ(1, occurrences(output, MINIMUM_WARNING));
+    EXPECT_EQ(0, occurrences(output, "nearest data"));
+    EXPECT_GE(radius, 1.0f);
+    EXPECT_LT(radius, 1.0011f);
+    EXPECT_GE(m, 6);
+    EXPECT_LE(m, 50);
+}
+
+// A walk that rounding keeps from landing goes straight to the nearest edge of the radii that
+// hold 6 to 50 data; a radius of zero or less says that it cannot grow.
+TEST_F(NeighborSearch, RadiiThatTheWalkCannotMove) {
+    for (int i = 1; i <= 60; ++i) p.add(static_cast<float>(i), 0);
+    struct Case {
+        float radius;
+        std::string output;
+        int count;
+        float finalRadius;
+    } cases[] = {
+        // 1.4e-45 times 1.2 rounds back to 1.4e-45: the smallest radius that holds 6.
+        {1e-45f, MINIMUM_WARNING + increased("6"), 6, 6},
+        // Infinity times 0.75 stays infinite: the widest radius that holds 50.
+        {std::numeric_limits<float>::infinity(), LIMIT_WARNING + reduced("50"), 50, 50},
+        {-5,
+         MINIMUM_WARNING +
+             "     Warning: A cutoff radius of zero or less cannot grow; the 50 nearest data are "
+             "used.\n",
+         50, -5},
+    };
+    for (const Case& c : cases) {
+        float radius = c.radius;
+        std::string output;
+        EXPECT_EQ(c.count, search(radius, output)) << c.radius;
+        EXPECT_EQ(c.output, output) << c.radius;
+        EXPECT_EQ(c.finalRadius, radius) << c.radius;
+        for (int k = 0; k < c.count; ++k) EXPECT_EQ(k, work->neighbor[k]);
+    }
+}
+
 TEST_F(NeighborSearch, ARadiusThatCannotGrow) {
     for (int i = 1; i <= 10; ++i) p.add(static_cast<float>(i), 0);
     float radius = 0;
     std::string output;
     EXPECT_EQ(10, search(radius, output));
     EXPECT_EQ(MINIMUM_WARNING +
-                  "     Warning: No cutoff radius gives 6 to 50 neighbors; the 10 nearest data "
+                  "     Warning: A cutoff radius of zero or less cannot grow; the 10 nearest data "
                   "are used.\n",
               output);
 }
