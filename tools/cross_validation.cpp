@@ -25,6 +25,6 @@ void crossValidate(const PolynomialModel& model, const float x[], const float y[
         PointEstimate point = krigePoint(variogram, model.vMax, work.x, work.y, work.z, n - 1, x[i],
                                          y[i], radius, work.kriging, silent);
         result[i] = {point.estimate, point.standardDeviation,
-                     point.searchGaveUp || point.illConditioned};
+                     point.searchGaveUp || point.illConditioned || point.mergedCoincident};
     }
 }

@@ -8,7 +8,9 @@
 struct HeldOutEstimate {
     float estimate = 0;
     float standardDeviation = 0;
-    bool warned = false;  // the search gave up, or the weights were ill-conditioned
+    // The search gave up, the weights were ill-conditioned, or data at one position among the
+    // neighbours were kriged as one: what gridder warns about.
+    bool warned = false;
 };
 
 // The arrays that main owns for the run: the data without the one left out, and the kriging

@@ -16,7 +16,7 @@ struct CrossValidationSummary {
     double meanStandardized = 0;         // over the data with a standard deviation above 0
     double meanSquaredStandardized = 0;  // near 1 when the model's variances are right
     double correlation = 0;              // of observed and estimated values
-    int warnings = 0;                    // search gave up or ill-conditioned system
+    int warnings = 0;                    // data whose kriging gridder would warn about
     int zeroDeviations = 0;              // left out of the standardized means
 };
 

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "capacities.h"
+#include "cross_validation.h"
 #include "cross_validation_summary.h"
 #include "krigcv_inputs.h"
 
@@ -70,6 +72,25 @@ TEST(KrigcvSummary, TableOrdersByRmseAndMarksTheWorstVariances) {
         "* mean squared standardized error farthest from 1: of the models listed, the one whose "
         "kriging standard deviations describe its errors least well\n",
         out.str());
+}
+
+// 51 data at one position and 5 around it: no radius holds 6 to 50 data for the 5 (the count
+// jumps from at most 4 to 55), so gridder's search gives up there and krigcv counts a warning;
+// a datum of the pile left out leaves 50 there, which the search takes.
+TEST(KrigcvCrossValidation, WarnsWhereGridderWould) {
+    static float x[MAX_DATA], y[MAX_DATA], z[MAX_DATA];
+    static HeldOutEstimate result[MAX_DATA];
+    auto work = std::make_unique<CrossValidationWork>();
+    const int n = 56;
+    for (int i = 0; i < n; ++i) {
+        bool around = i >= 51;
+        x[i] = around ? 10.0f * (i - 51) - 20 : 0;
+        y[i] = around ? 15.0f : 0;
+        z[i] = static_cast<float>(i % 7);
+    }
+    crossValidate({0.5f, 1, 0, 0, 2}, x, y, z, n, 20, 5, *work, result);
+    for (int i = 0; i < n; ++i) EXPECT_EQ(i >= 51, result[i].warned) << i;
+    EXPECT_EQ(5, summarize("m", z, result, n).warnings);
 }
 
 TEST(KrigcvInputs, PolynomialFileRefusals) {
