@@ -1,7 +1,8 @@
 #pragma once
 // How well a model's kriging predicts each datum left out: the summary statistics, the table of
 // one row per model, and the residual lines.  Errors are estimate - observed; a standardized error
-// is the error over the kriging standard deviation.
+// is the error over the kriging standard deviation.  Cost: two passes over the data per model;
+// the table sorts the rows (a few models) and allocates their copy.
 #include <ostream>
 #include <string>
 #include <vector>

@@ -1,7 +1,9 @@
 #pragma once
 // What krigcv reads: its command line, the data file (as gridder reads it) and the polynomial
 // files (the five numbers varfit prints).  Every refusal is one message naming the file and line
-// (or the argument) at fault; nothing is written before all inputs have been read.
+// (or the argument) at fault; nothing is written before all inputs have been read.  Cost: one
+// pass over each file; the data file is held whole in memory while it is read, so that the line
+// of a refused record can be named.
 #include <istream>
 #include <string>
 #include <vector>
