@@ -2,21 +2,15 @@
 
 #include <cmath>
 #include <iostream>
+#include <utility>
 
 #include "console.h"
 #include "output_files.h"
+#include "row_update.h"
 
 namespace {
 
 constexpr float TINY_PIVOT = 1e-20f;
-
-// Each product is formed exactly in double and the running sum rounded to a float after every
-// subtraction, so the factors do not depend on how the compiler would fuse the operations.
-float minusDot(float sum, const float a[][LU_COLUMNS], int row, int column, int count) {
-    for (int k = 0; k < count; ++k)
-        sum = static_cast<float>(sum - static_cast<double>(a[row][k]) * a[k][column]);
-    return sum;
-}
 
 [[noreturn]] void singular() {
     std::cout << " Singular matrix.\n";
@@ -38,12 +32,15 @@ void luDecompose(int n, float a[][LU_COLUMNS], int pivot[]) {
         if (big == 0) singular();
         scale[i] = static_cast<float>(1.0 / big);
     }
+    // Column by column as Crout's method has it, but each finished column is subtracted at once
+    // from the columns to its right (rows below it).  Every entry still loses its products in
+    // the order k = 0, 1, ..., each subtraction rounded to a float, and a row keeps what it lost
+    // when it is swapped; so the factors and the pivots are Crout's to the bit, while the work
+    // runs along contiguous rows.
     for (int j = 0; j < n; ++j) {
-        for (int i = 0; i < j; ++i) a[i][j] = minusDot(a[i][j], a, i, j, i);
         float best = 0;
         int p = j;
         for (int i = j; i < n; ++i) {
-            a[i][j] = minusDot(a[i][j], a, i, j, j);
             float candidate =
                 static_cast<float>(static_cast<double>(scale[i]) * std::fabs(a[i][j]));
             if (candidate >= best) {  // a tie goes to the later row
@@ -52,19 +49,16 @@ void luDecompose(int n, float a[][LU_COLUMNS], int pivot[]) {
             }
         }
         if (p != j) {
-            for (int k = 0; k < n; ++k) {
-                float t = a[p][k];
-                a[p][k] = a[j][k];
-                a[j][k] = t;
-            }
+            for (int k = 0; k < n; ++k) std::swap(a[p][k], a[j][k]);
             scale[p] = scale[j];
         }
         pivot[j] = p;
-        if (j != n - 1) {
-            if (a[j][j] == 0) a[j][j] = TINY_PIVOT;
-            float reciprocal = static_cast<float>(1.0 / a[j][j]);
-            for (int i = j + 1; i < n; ++i)
-                a[i][j] = static_cast<float>(static_cast<double>(a[i][j]) * reciprocal);
+        if (j == n - 1) break;
+        if (a[j][j] == 0) a[j][j] = TINY_PIVOT;
+        float reciprocal = static_cast<float>(1.0 / a[j][j]);
+        for (int i = j + 1; i < n; ++i) {
+            a[i][j] = static_cast<float>(static_cast<double>(a[i][j]) * reciprocal);
+            subtractScaledRow(a[i], a[j], a[i][j], j + 1, n);
         }
     }
     if (a[n - 1][n - 1] == 0) a[n - 1][n - 1] = TINY_PIVOT;

@@ -7,6 +7,7 @@
 
 #include "distance.h"
 #include "notation.h"
+#include "within_radius.h"
 
 namespace {
 
@@ -113,14 +114,51 @@ class SearchReport {
 
 }  // namespace
 
+namespace {
+
+bool withinBounds(int count) {
+    return count >= MIN_NEIGHBORS && count <= MAX_NEIGHBORS;
+}
+
+void enterAll(const VariogramModel& model, const float x[], const float y[], const int index[],
+              const float distance[], int count, KrigingWork& work) {
+    for (int m = 0; m < count; ++m) addNeighbor(model, x, y, index[m], distance[m], m, work);
+}
+
+// Keeps, in order, the listed data within a smaller radius.
+int keepWithin(int index[], float distance[], int count, float radius) {
+    int kept = 0;
+    for (int k = 0; k < count; ++k)
+        if (distance[k] <= radius) {
+            index[kept] = index[k];
+            distance[kept] = distance[k];
+            ++kept;
+        }
+    return kept;
+}
+
+}  // namespace
+
+// The walk is printed as it is described, a scan of the data per radius; the data are scanned
+// only for the first radius, though, and once more if the radius grew, and entered into the
+// system only at the radius where the walk lands.
 SearchOutcome searchNeighbors(const VariogramModel& model, const float x[], const float y[], int n,
                               float x0, float y0, float& radius, KrigingWork& work,
                               std::ostream& console) {
-    int m = gatherNeighbors(model, x, y, n, x0, y0, radius, work);
-    if (m >= MIN_NEIGHBORS && m <= MAX_NEIGHBORS) return {m, false};
-
+    const float start = radius;
+    int* index = work.within;
+    float* distance = work.withinDistance;
+    int count = dataWithin(x, y, n, x0, y0, radius, index, distance, MAX_DATA);
+    if (withinBounds(count)) {
+        enterAll(model, x, y, index, distance, count, work);
+        return {count, false};
+    }
+    int m = 0;
     SearchReport report(console);
-    RadiusBand band = radiusBand(x, y, n, x0, y0);
+    // More than MAX_NEIGHBORS inside: the nearest MAX_NEIGHBORS + 1 of all data are among them.
+    bool listed = count <= MAX_DATA;
+    RadiusBand band = count > MAX_NEIGHBORS && listed ? radiusBandOf(distance, count)
+                                                      : radiusBand(x, y, n, x0, y0);
     int first = band.direction(radius);
     if (first > 0 && !(radius > 0)) {
         report.warn(first);
@@ -145,5 +183,10 @@ SearchOutcome searchNeighbors(const VariogramModel& model, const float x[], cons
             report.radiusChanged(radius, direction);
         }
     }
-    return {gatherNeighbors(model, x, y, n, x0, y0, radius, work), false};
+    if (listed && radius <= start)
+        count = keepWithin(index, distance, count, radius);
+    else
+        count = dataWithin(x, y, n, x0, y0, radius, index, distance, MAX_DATA);
+    enterAll(model, x, y, index, distance, count, work);
+    return {count, false};
 }

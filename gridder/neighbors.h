@@ -19,7 +19,9 @@ struct KrigingWork {
     float rhs[LU_COLUMNS];  // model values from the neighbours to the point, then the weights
     float savedRhs[MAX_NEIGHBORS];
     int pivot[LU_COLUMNS];
-    float nearest[MAX_NEIGHBORS];  // distances while the nearest data are chosen
+    float nearest[MAX_NEIGHBORS];    // distances while the nearest data are chosen
+    int within[MAX_DATA];            // the data inside the first radius tried, in dataset order,
+    float withinDistance[MAX_DATA];  // and their distances
 };
 
 // Enters point i, at distance d0 from the point being kriged, as neighbour m: its model value to

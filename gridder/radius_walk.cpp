@@ -1,5 +1,7 @@
 #include "radius_walk.h"
 
+#include <cmath>
+
 #include "capacities.h"
 #include "distance.h"
 
@@ -9,29 +11,59 @@ int RadiusBand::direction(float r) const {
     return 0;
 }
 
+namespace {
+
+// The MAX_NEIGHBORS + 1 smallest of the distances offered, ascending.
+class SmallestDistances {
+  public:
+    static constexpr int KEPT = MAX_NEIGHBORS + 1;
+    bool full() const { return count_ == KEPT; }
+    float largest() const { return smallest_[count_ - 1]; }
+    void offer(float d) {
+        if (d != d) return;
+        if (full() && !(d < largest())) return;
+        int slot = full() ? KEPT - 1 : count_++;
+        for (; slot > 0 && smallest_[slot - 1] > d; --slot) smallest_[slot] = smallest_[slot - 1];
+        smallest_[slot] = d;
+    }
+    RadiusBand band() const {
+        RadiusBand band;
+        band.hasLow = count_ >= MIN_NEIGHBORS;
+        if (band.hasLow) band.low = smallest_[MIN_NEIGHBORS - 1];
+        band.hasHigh = full();
+        if (band.hasHigh) {
+            band.high = smallest_[KEPT - 1];
+            int below = KEPT - 2;
+            while (below > 0 && !(smallest_[below] < band.high)) --below;
+            band.belowHigh = smallest_[below];
+        }
+        return band;
+    }
+
+  private:
+    float smallest_[KEPT];
+    int count_ = 0;
+};
+
+}  // namespace
+
 RadiusBand radiusBand(const float x[], const float y[], int n, float x0, float y0) {
-    constexpr int KEPT = MAX_NEIGHBORS + 1;
-    float smallest[KEPT];  // ascending
-    int count = 0;
+    SmallestDistances kept;
     for (int i = 0; i < n; ++i) {
-        float d = separation(x[i], y[i], x0, y0);
-        if (d != d) continue;
-        if (count == KEPT && !(d < smallest[KEPT - 1])) continue;
-        int slot = count < KEPT ? count++ : KEPT - 1;
-        for (; slot > 0 && smallest[slot - 1] > d; --slot) smallest[slot] = smallest[slot - 1];
-        smallest[slot] = d;
+        // A distance is never below the difference in x or in y: such data cannot enter.
+        if (kept.full()) {
+            float bound = kept.largest();
+            if (std::fabs(x[i] - x0) >= bound || std::fabs(y[i] - y0) >= bound) continue;
+        }
+        kept.offer(separation(x[i], y[i], x0, y0));
     }
-    RadiusBand band;
-    band.hasLow = count >= MIN_NEIGHBORS;
-    if (band.hasLow) band.low = smallest[MIN_NEIGHBORS - 1];
-    band.hasHigh = count == KEPT;
-    if (band.hasHigh) {
-        band.high = smallest[KEPT - 1];
-        int below = KEPT - 2;
-        while (below > 0 && !(smallest[below] < band.high)) --below;
-        band.belowHigh = smallest[below];
-    }
-    return band;
+    return kept.band();
+}
+
+RadiusBand radiusBandOf(const float distance[], int count) {
+    SmallestDistances kept;
+    for (int i = 0; i < count; ++i) kept.offer(distance[i]);
+    return kept.band();
 }
 
 float changedRadius(float r, int direction) {

@@ -24,6 +24,8 @@ struct RadiusBand {
 // One scan of the n data with an insertion into the MAX_NEIGHBORS + 1 smallest distances: O(n),
 // plus O(MAX_NEIGHBORS) for each distance that enters them.
 RadiusBand radiusBand(const float x[], const float y[], int n, float x0, float y0);
+// The same from a list of distances that holds the MAX_NEIGHBORS + 1 smallest of all.
+RadiusBand radiusBandOf(const float distance[], int count);
 
 // One change of the walk, rounded to a float as the radius is stored.
 float changedRadius(float r, int direction);

@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <iostream>
 #include <limits>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "capture_output.h"
 #include "neighbors.h"
+#include "notation.h"
 
 namespace {
 
@@ -209,6 +213,81 @@ TEST_F(NeighborSearch, AHugeCutoffShrinksAsFarAsItMust) {
     EXPECT_LE(m, 50);
     EXPECT_GT(occurrences(output, "reduced to"), 200);
     EXPECT_EQ(0, occurrences(output, "nearest data"));
+}
+
+// The walk as described: the data scanned and entered again for every radius tried.
+struct Walk {
+    std::string output;
+    int count = -1;  // -1: it did not land within the changes allowed
+    float radius = 0;
+};
+
+Walk walkByScanning(const Points& p, float x0, float y0, float radius, KrigingWork& work) {
+    Walk walk;
+    std::ostringstream out;
+    bool limitWarned = false, minimumWarned = false;
+    for (int changes = 0; changes < 5000; ++changes) {
+        int m = gatherNeighbors(MODEL, p.x.data(), p.y.data(), p.n(), x0, y0, radius, work);
+        int direction = m > MAX_NEIGHBORS ? -1 : m < MIN_NEIGHBORS ? 1 : 0;
+        if (direction == 0) {
+            walk.output = out.str();
+            walk.count = m;
+            walk.radius = radius;
+            return walk;
+        }
+        if (direction < 0 && !limitWarned) out << LIMIT_WARNING;
+        if (direction > 0 && !minimumWarned) out << MINIMUM_WARNING;
+        (direction < 0 ? limitWarned : minimumWarned) = true;
+        radius = static_cast<float>(radius * (direction < 0 ? 0.75 : 1.2));
+        out << "     Cutoff radius temporarily " << (direction < 0 ? "reduced" : "increased")
+            << " to " << num(radius) << "\n";
+    }
+    return walk;
+}
+
+std::uint32_t bitsOf(float f) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    return bits;
+}
+
+// Scattered and clustered data, points inside and outside them, radii from tiny to huge: the
+// search, which scans once and enters the data only where the walk lands, prints the same lines
+// and fills the same system, bit for bit, as the walk that scans at every radius.
+TEST_F(NeighborSearch, EqualsTheWalkThatScansEveryRadius) {
+    std::mt19937 random(4000);
+    std::uniform_real_distribution<float> unit(0, 1);
+    auto reference = std::make_unique<KrigingWork>();
+    int compared = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        Points data;
+        int n = 20 + static_cast<int>(random() % 400);
+        for (int i = 0; i < n; ++i) {
+            if (i % 3 == 0 && i > 0)  // a cluster around an earlier datum
+                data.add(data.x[i / 2] + unit(random), data.y[i / 2] + unit(random));
+            else
+                data.add(100 * unit(random), 100 * unit(random));
+        }
+        float x0 = 120 * unit(random) - 10, y0 = 120 * unit(random) - 10;
+        float radius = std::pow(10.0f, 4 * unit(random) - 1.5f);
+        Walk expected = walkByScanning(data, x0, y0, radius, *reference);
+        if (expected.count < 0) continue;
+        ++compared;
+        p = data;
+        CaptureOutput out;
+        SearchOutcome found =
+            searchNeighbors(MODEL, p.x.data(), p.y.data(), p.n(), x0, y0, radius, *work);
+        ASSERT_EQ(expected.output, out.str()) << trial;
+        ASSERT_EQ(expected.count, found.count) << trial;
+        ASSERT_EQ(expected.radius, radius) << trial;
+        for (int j = 0; j < found.count; ++j) {
+            ASSERT_EQ(reference->neighbor[j], work->neighbor[j]) << trial;
+            ASSERT_EQ(bitsOf(reference->rhs[j]), bitsOf(work->rhs[j])) << trial;
+            for (int k = 0; k < found.count; ++k)
+                ASSERT_EQ(bitsOf(reference->matrix[j][k]), bitsOf(work->matrix[j][k])) << trial;
+        }
+    }
+    EXPECT_GT(compared, 250);
 }
 
 TEST_F(NeighborSearch, NearestDataInDatasetOrder) {
