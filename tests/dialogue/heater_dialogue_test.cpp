@@ -198,6 +198,38 @@ TEST(HeaterDialogue, FilesThatGiveNoArrayAskAgain) {
     EXPECT_EQ(0, run.status);
 }
 
+// An explicit step beyond the limit of a 3 x 3 grid with dx = dz = 1 and kappa 1 (1/3) gets one
+// warning on the error stream before the steps; the console and the file stay as they are (row 2
+// takes 100, 20, 4).  The ADI method, and an explicit step within the limit, get none.
+TEST(HeaterDialogue, ExplicitStepBeyondTheStabilityLimitIsWarnedAbout) {
+    struct Case {
+        std::string duration, dt, method, err;
+    } cases[] = {
+        {"0.8", "0.4", "0",
+         "Warning: the explicit method is unstable with a time step of 0.4 on this grid, and its "
+         "temperatures will grow without bound; use a time step of at most 0.333333, or the ADI "
+         "method (1).\n"},
+        {"0.8", "0.4", "1", ""},
+        {"1", "0.333333", "0", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dt + " method " + c.method);
+        ProgramRun run = runProgram("heater", "N N 3 1 3 1 0 100 0 " + c.duration + " 1 1 0 " +
+                                                  c.dt + " " + c.method + " F o.grd\n");
+        EXPECT_EQ(c.err, run.err);
+        EXPECT_EQ(0, run.status);
+    }
+    ProgramRun run = runProgram("heater", "N N 3 1 3 1 0 100 0 0.8 1 1 0 0.4 0 F o.grd\n");
+    const std::string rows = ZEROS + "    4    4    4\n" + ZEROS;
+    EXPECT_EQ(BANNER + SUBDUCTION_Q + OLD_FILE_Q + "\n" + DEPTHS_Q + DZ_Q + columnsQ("  3") + DX_Q +
+                  PROFILE_3 + DURATION_Q + "\n" + MATERIAL_Q + " 2 timesteps will be used.\n\n" +
+                  METHOD_Q + SAVE_ALL_Q + OUTPUT_Q + " Step 1 out of 2; time =         0.4\n" +
+                  rows + "^ at end of timestep #2 time =          0.8\n",
+              run.out);
+    EXPECT_EQ("0 1 2\n-2 1 0\n" + rows + "^ at end of time step #2 time =          0.8\n",
+              run.file("o.grd"));
+}
+
 TEST(HeaterDialogue, UncreatableOutputAndEndOfInput) {
     ProgramRun lost = runProgram("heater", "N N 3 1 3 1 0 0 0 0 no/such/dir.grd\n");
     EXPECT_EQ("Could not create output file no/such/dir.grd\n", lost.err);
