@@ -5,6 +5,7 @@
 #include <iostream>
 #include <string>
 
+#include "output_files.h"
 #include "svg_picture.h"
 
 namespace {
@@ -17,6 +18,12 @@ std::string pictureNameFor(const std::string& metafile) {
     return stem + ".svg";
 }
 
+// Every refusal: one line on the error stream, status 1.
+int refuse(const std::string& message) {
+    std::cerr << "skm2svg: " << message << "\n";
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -27,29 +34,22 @@ int main(int argc, char** argv) {
     std::string metafile = argv[1];
     std::string picture = argc == 3 ? argv[2] : pictureNameFor(metafile);
     std::ifstream in(metafile);
-    if (!in) {
-        std::cerr << "skm2svg: cannot open " << metafile << "\n";
-        return 1;
-    }
-    std::string svg;
+    if (!in) return refuse("cannot open " + metafile);
+    // Creating the picture would empty the metafile before a line of it is read.
+    if (namesOneFile(picture, metafile))
+        return refuse("the picture " + picture + " would overwrite the metafile " + metafile +
+                      "; name another picture: skm2svg " + metafile + " PICTURE.svg");
     {
         std::ofstream out(picture);
-        if (!out) {
-            std::cerr << "skm2svg: cannot create " << picture << "\n";
-            return 1;
-        }
+        if (!out) return refuse("cannot create " + picture);
         std::string error;
         if (!metafileToSvg(in, out, error)) {
             out.close();
             std::remove(picture.c_str());
-            std::cerr << "skm2svg: " << metafile << ", " << error << "\n";
-            return 1;
+            return refuse(metafile + ", " + error);
         }
         out.close();
-        if (!out) {
-            std::cerr << "skm2svg: cannot write " << picture << "\n";
-            return 1;
-        }
+        if (!out) return refuse("cannot write " + picture);
     }
     std::cout << "Wrote " << picture << "\n";
     return 0;

@@ -14,5 +14,6 @@ constexpr double PICTURE_MARGIN = 0.5;
 // returns false with a message naming the line in error (nothing useful is then on out).
 bool metafileToSvg(std::istream& in, std::ostream& out, std::string& error);
 
-// Writes text with the characters that SVG reserves escaped.
+// Writes text as XML character data: the characters that SVG reserves escaped, control characters
+// as blanks, and each broken or non-XML UTF-8 sequence as one U+FFFD.
 void writeEscaped(std::ostream& out, const std::string& text);

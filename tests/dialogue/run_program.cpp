@@ -56,7 +56,8 @@ ProgramRun::~ProgramRun() {
 }
 
 ProgramRun runProgram(const std::string& program, const std::string& input,
-                      const std::map<std::string, std::string>& files, int timeoutSeconds) {
+                      const std::map<std::string, std::string>& files, int timeoutSeconds,
+                      const std::vector<std::string>& arguments) {
     ProgramRun run;
     run.dir = makeTempDir();
     fs::path work = run.dir / "work";
@@ -64,6 +65,10 @@ ProgramRun runProgram(const std::string& program, const std::string& input,
     for (const auto& [name, contents] : files) writeAll(work / name, contents);
     writeAll(run.dir / "stdin", input);
     std::string executable = std::string(PROGRAM_DIR) + "/" + program;
+    std::vector<char*> argv{executable.data()};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
 
     pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork failed");
@@ -77,7 +82,7 @@ ProgramRun runProgram(const std::string& program, const std::string& input,
         dup2(in, 0);
         dup2(out, 1);
         dup2(err, 2);
-        execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
+        execv(executable.c_str(), argv.data());
         _exit(127);
     }
 

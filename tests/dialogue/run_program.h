@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 struct ProgramRun {
     // Exit status 0..255 (a stop with -1 gives 255); -N when killed by signal N; TIMED_OUT when
@@ -26,10 +27,11 @@ struct ProgramRun {
 };
 
 // program: the target name (looked up in the build's bin folder).  files: name -> contents placed
-// in the folder before the run.
+// in the folder before the run.  arguments: the command line after the program's name (the tools
+// take their file names there).
 ProgramRun runProgram(const std::string& program, const std::string& input,
                       const std::map<std::string, std::string>& files = {},
-                      int timeoutSeconds = 120);
+                      int timeoutSeconds = 120, const std::vector<std::string>& arguments = {});
 
 // Reads a file of the test data folder (tests/data).
 std::string testData(const std::string& name);
