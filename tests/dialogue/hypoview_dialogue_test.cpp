@@ -352,4 +352,25 @@ TEST(HypoviewDialogue, MetafileNamedLikeAnInputFileIsAskedAgain) {
     EXPECT_EQ(2u + 12 + 12 + 2, linesOf(run.file("view.skm")).size());
 }
 
+// Names the scale-to-fit pass could not rewrite after the whole dialogue are asked again at once:
+// its scratch file, a folder, a device that reads on for ever, and a pipe, which is not opened.
+TEST(HypoviewDialogue, MetafileTheFitCannotRewriteIsAskedAgain) {
+    NamedPipe pipe;
+    ProgramRun run = runProgram(
+        "hypoview",
+        "none.grd y quakes.txt ./temporary.tmp .. /dev/zero " + pipe.path() + " v.skm 100 0 0\n",
+        {{"quakes.txt", TWO_HYPOCENTERS}}, 30);
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ("Unable to open gridded-data file none.grd\n", run.err);
+    const std::string own = "; the metafile needs a file of its own.\n";
+    EXPECT_EQ(HEADER + ASK_GRID + "Proceed without using any gridded data?: " + ASK_HYPOCENTERS +
+                  ASK_METAFILE + "./temporary.tmp is the scratch file of the scale-to-fit pass" +
+                  own + ASK_METAFILE + ".. is a folder" + own + ASK_METAFILE +
+                  "/dev/zero is a device or a pipe, not a plain file" + own + ASK_METAFILE +
+                  pipe.path() + " is a device or a pipe, not a plain file" + own + ASK_METAFILE +
+                  READING,
+              run.out.substr(0, run.out.find(TABLE_HEAD)));
+    EXPECT_EQ(2u + 12 + 2, linesOf(run.file("v.skm")).size());
+}
+
 }  // namespace
