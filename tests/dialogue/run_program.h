@@ -36,16 +36,11 @@ ProgramRun runProgram(const std::string& program, const std::string& input,
 // Reads a file of the test data folder (tests/data).
 std::string testData(const std::string& name);
 
-// A named pipe in a folder of its own, both removed at the end.  A program that opened it would
-// wait for a reader, so a run given its path shows whether the program opens it.
-class NamedPipe {
-  public:
+// A named pipe in a folder of its own, both removed at the end: a program that opened it would
+// wait for a reader.
+struct NamedPipe {
     NamedPipe();
     ~NamedPipe();
-    NamedPipe(const NamedPipe&) = delete;
-    NamedPipe& operator=(const NamedPipe&) = delete;
-    std::string path() const { return (dir_ / "pipe").string(); }
-
-  private:
-    std::filesystem::path dir_;
+    std::string path() const { return (dir / "pipe").string(); }
+    std::filesystem::path dir;
 };
