@@ -3,12 +3,23 @@
 //
 // A number: leading white space skipped, optional sign, digits with an optional decimal point,
 // optional exponent (e or E, optional sign, digits).  It ends at the first character that cannot
-// continue it, which stays unread; at most 19 characters are taken (further characters that would
-// continue the number are consumed and ignored).  When no number can be taken the target keeps
-// its value and the stream is put into its failed state.
+// continue it, which stays unread, and the whole item is converted, however many digits it has:
+// files written with 18 decimals put their exponent well past the 19th character.  When no
+// number can be taken the target keeps its value and the stream is put into its failed state.
+//
+// Each read is bounded, so that a stream that never ends (a device, an endless run of blanks or
+// digits) cannot hold a reader for ever: more than MAX_BLANK_RUN white-space characters before
+// an item, or an item longer than MAX_NUMBER_LENGTH, fail the read like text that is not a
+// number (the stream failed, not at its end).  Cost: linear in the characters taken.
 #include <cstddef>
 #include <istream>
 #include <string>
+
+// Far beyond any file of the suite; a million blanks in a row are no separator but a broken file.
+constexpr long MAX_BLANK_RUN = 1L << 20;
+// Room for every digit that a correctly rounded conversion can depend on (a double's exact
+// decimal expansion has at most 767 significant digits), leading zeros and exponent included.
+constexpr int MAX_NUMBER_LENGTH = 4096;
 
 // A float target is clamped to the single-precision range: beyond it +-3.4028235e38, a non-zero
 // magnitude below 1.1754944e-38 becomes +-1.1754944e-38.  A double target likewise with the

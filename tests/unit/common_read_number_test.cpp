@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cfloat>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
@@ -77,13 +79,85 @@ TEST(ReadNumber, DoubleTargetsKeepDoublePrecision) {
     EXPECT_EQ(DBL_MAX, b);
 }
 
-TEST(ReadNumber, TakesAtMostNineteenCharacters) {
-    std::istringstream in("1234567890123456789012 7");
-    double x;
-    ASSERT_TRUE(readReal(in, x));
-    EXPECT_EQ(1234567890123456789.0, x);  // the rest of the number is consumed, not the next item
-    ASSERT_TRUE(readReal(in, x));
-    EXPECT_EQ(7.0, x);
+// The whole item is converted, however long: an exponent past the 19th character counts.
+TEST(ReadNumber, ConvertsTheWholeItem) {
+    struct Case {
+        const char* text;
+        double asDouble;
+        float asFloat;
+    };
+    const Case cases[] = {
+        {"1234567890123456789", 1234567890123456789.0, 1234567890123456789.0f},  // 19: as ever
+        {"1.000000000000000000e+02", 100.0, 100.0f},
+        {"-2.500000000000000000E-03", -0.0025, -0.0025f},
+        {"1234567890123456789012", 1234567890123456789012.0, 1234567890123456789012.0f},
+        {"0.000000000000000000000000125", 1.25e-25, 1.25e-25f},
+        {"3.14159265358979323846264338327950288", 3.141592653589793, 3.14159265f},
+        {"1.000000000000000000e+39", 1e39, FLT_MAX},  // clamped after the whole item is read
+        {"0.0000000000000000000000000000000000000000001", 1e-43, FLT_MIN},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(std::string(c.text) + " 7");
+        double d = 0;
+        float f = 0;
+        ASSERT_TRUE(readReal(in, d)) << c.text;
+        EXPECT_EQ(c.asDouble, d) << c.text;
+        EXPECT_EQ(' ', in.peek()) << c.text;  // the whole item is taken, no more
+        in.seekg(0);
+        ASSERT_TRUE(readReal(in, f)) << c.text;
+        EXPECT_EQ(c.asFloat, f) << c.text;
+        ASSERT_TRUE(readReal(in, f));
+        EXPECT_EQ(7.0f, f);
+    }
+    std::istringstream ints("0000000000000000000000000000042 -000000000000000000000000000000003");
+    int n = 0;
+    ASSERT_TRUE(readInt(ints, n));
+    EXPECT_EQ(42, n);
+    ASSERT_TRUE(readInt(ints, n));
+    EXPECT_EQ(-3, n);
+}
+
+// A stream that repeats one character for ever, like a device or a generator.
+class EndlessBuffer : public std::streambuf {
+public:
+    explicit EndlessBuffer(char c) { chunk_.fill(c); }
+
+protected:
+    int_type underflow() override {
+        setg(chunk_.data(), chunk_.data(), chunk_.data() + chunk_.size());
+        return traits_type::to_int_type(chunk_[0]);
+    }
+
+private:
+    std::array<char, 4096> chunk_{};
+};
+
+// Reads end, as unreadable text, after MAX_BLANK_RUN blanks or MAX_NUMBER_LENGTH characters of
+// one item: nothing runs for ever, and the target keeps its value.
+TEST(ReadNumber, EveryReadIsBounded) {
+    for (char c : {' ', '\n', '7', '\0'}) {
+        EndlessBuffer endless(c);
+        std::istream in(&endless);
+        float x = 42;
+        EXPECT_FALSE(readReal(in, x)) << int(c);
+        EXPECT_EQ(42.0f, x);
+        EXPECT_TRUE(in.fail() && !in.eof()) << int(c);
+    }
+    EndlessBuffer blanks(' ');
+    std::istream in(&blanks);
+    std::string word = "kept";
+    EXPECT_FALSE(readWord(in, word));
+    EXPECT_EQ("kept", word);
+
+    std::string longest = "0." + std::string(MAX_NUMBER_LENGTH - 2, '1');
+    std::istringstream fits(std::string(MAX_BLANK_RUN, ' ') + longest + " 2");
+    double d = 0;
+    ASSERT_TRUE(readReal(fits, d));
+    EXPECT_EQ(std::strtod(longest.c_str(), nullptr), d);
+    std::istringstream tooLong(longest + "1 2");
+    EXPECT_FALSE(readReal(tooLong, d));
+    std::istringstream tooFar(std::string(MAX_BLANK_RUN + 1, ' ') + "2");
+    EXPECT_FALSE(readReal(tooFar, d));
 }
 
 TEST(ReadNumber, IntegersHaveNoFractionOrExponent) {
