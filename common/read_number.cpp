@@ -14,27 +14,6 @@ using NumberText = char[MAX_NUMBER_LENGTH + 1];
 
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
-// Skips white space as the stream's own extraction would, but gives up after MAX_BLANK_RUN
-// characters: false with the stream failed (and at its end when it ended).
-bool skipBlankRun(std::istream& in) {
-    std::istream::sentry ready(in, true);  // flushes the tied console before a read
-    if (!ready) return false;
-    std::streambuf* buf = in.rdbuf();
-    int c = buf->sgetc();
-    for (long run = 0; std::isspace(c) || c == std::char_traits<char>::eof(); ++run) {
-        if (c == std::char_traits<char>::eof()) {
-            in.setstate(std::ios::eofbit | std::ios::failbit);
-            return false;
-        }
-        if (run == MAX_BLANK_RUN) {
-            in.setstate(std::ios::failbit);
-            return false;
-        }
-        c = buf->snextc();
-    }
-    return true;
-}
-
 // Collects the characters of one whole number into text.  Returns false, with the stream
 // failed, when no digit of a number could be taken or the number is longer than text holds.
 bool takeNumberText(std::istream& in, NumberText& text, bool realNumber, bool& nonZeroMantissa) {
@@ -164,5 +143,45 @@ void skipWord(std::istream& in) {
             return;
         }
         if (std::isspace(static_cast<unsigned char>(c))) return;
+    }
+}
+
+// Skips white space as the stream's own extraction would, but gives up after MAX_SKIP characters.
+bool skipBlankRun(std::istream& in) {
+    std::istream::sentry ready(in, true);  // flushes the tied console before a read
+    if (!ready) return false;
+    std::streambuf* buf = in.rdbuf();
+    int c = buf->sgetc();
+    for (long run = 0; std::isspace(c) || c == std::char_traits<char>::eof(); ++run) {
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(std::ios::eofbit | std::ios::failbit);
+            return false;
+        }
+        if (run == MAX_SKIP) {
+            in.setstate(std::ios::failbit);
+            return false;
+        }
+        c = buf->snextc();
+    }
+    return true;
+}
+
+bool readRestOfLine(std::istream& in, std::string& line, std::size_t maxLength) {
+    line.clear();
+    std::istream::sentry ready(in, true);
+    if (!ready) return false;
+    std::streambuf* buf = in.rdbuf();
+    for (long taken = 0;; ++taken) {
+        int c = buf->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(taken == 0 ? std::ios::eofbit | std::ios::failbit : std::ios::eofbit);
+            return taken > 0;
+        }
+        if (c == '\n') return true;
+        if (taken == MAX_SKIP) {
+            in.setstate(std::ios::failbit);
+            return false;
+        }
+        if (line.size() < maxLength) line.push_back(static_cast<char>(c));
     }
 }

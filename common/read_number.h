@@ -8,15 +8,17 @@
 // number can be taken the target keeps its value and the stream is put into its failed state.
 //
 // Each read is bounded, so that a stream that never ends (a device, an endless run of blanks or
-// digits) cannot hold a reader for ever: more than MAX_BLANK_RUN white-space characters before
+// digits) cannot hold a reader for ever: more than MAX_SKIP white-space characters before
 // an item, or an item longer than MAX_NUMBER_LENGTH, fail the read like text that is not a
-// number (the stream failed, not at its end).  Cost: linear in the characters taken.
+// number (the stream failed, not at its end); a line is likewise passed over only up to MAX_SKIP
+// characters.  Cost: linear in the characters taken.
 #include <cstddef>
 #include <istream>
 #include <string>
 
-// Far beyond any file of the suite; a million blanks in a row are no separator but a broken file.
-constexpr long MAX_BLANK_RUN = 1L << 20;
+// Far beyond any file of the suite; a million blanks in a row, or a line of a million
+// characters, are no layout but a broken file.
+constexpr long MAX_SKIP = 1L << 20;
 // Room for every digit that a correctly rounded conversion can depend on (a double's exact
 // decimal expansion has at most 767 significant digits), leading zeros and exponent included.
 constexpr int MAX_NUMBER_LENGTH = 4096;
@@ -33,3 +35,10 @@ bool readInt(std::istream& in, int& target);
 bool readWord(std::istream& in, std::string& word, std::size_t maxLength = 79);
 // Discards the characters up to (not including) the next white space.
 void skipWord(std::istream& in);
+// Passes over white space as a number read does, MAX_SKIP characters at most.  False, with the
+// stream failed, at the end of the stream (which is then also at its end) or after MAX_SKIP.
+bool skipBlankRun(std::istream& in);
+// The rest of the current line, its line end consumed: the first maxLength characters are kept in
+// line, the others passed over.  False, with the stream failed, when the stream has ended before
+// any character, or when MAX_SKIP characters pass without a line end (the stream not at its end).
+bool readRestOfLine(std::istream& in, std::string& line, std::size_t maxLength);

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cfloat>
 #include <cstdlib>
 #include <sstream>
 #include <string>
+
+#include "endless_stream.h"
 
 namespace {
 
@@ -117,46 +118,36 @@ TEST(ReadNumber, ConvertsTheWholeItem) {
     EXPECT_EQ(-3, n);
 }
 
-// A stream that repeats one character for ever, like a device or a generator.
-class EndlessBuffer : public std::streambuf {
-public:
-    explicit EndlessBuffer(char c) { chunk_.fill(c); }
-
-protected:
-    int_type underflow() override {
-        setg(chunk_.data(), chunk_.data(), chunk_.data() + chunk_.size());
-        return traits_type::to_int_type(chunk_[0]);
-    }
-
-private:
-    std::array<char, 4096> chunk_{};
-};
-
-// Reads end, as unreadable text, after MAX_BLANK_RUN blanks or MAX_NUMBER_LENGTH characters of
+// Reads end, as unreadable text, after MAX_SKIP blanks or MAX_NUMBER_LENGTH characters of
 // one item: nothing runs for ever, and the target keeps its value.
 TEST(ReadNumber, EveryReadIsBounded) {
-    for (char c : {' ', '\n', '7', '\0'}) {
-        EndlessBuffer endless(c);
-        std::istream in(&endless);
+    for (const std::string& pattern :
+         {std::string(" "), std::string("\n"), std::string("7"), std::string(1, '\0')}) {
+        EndlessStream in(pattern);
         float x = 42;
-        EXPECT_FALSE(readReal(in, x)) << int(c);
+        EXPECT_FALSE(readReal(in, x)) << int(pattern[0]);
         EXPECT_EQ(42.0f, x);
-        EXPECT_TRUE(in.fail() && !in.eof()) << int(c);
+        EXPECT_TRUE(in.fail() && !in.eof()) << int(pattern[0]);
     }
-    EndlessBuffer blanks(' ');
-    std::istream in(&blanks);
+    EndlessStream blanks(" ");
     std::string word = "kept";
-    EXPECT_FALSE(readWord(in, word));
+    EXPECT_FALSE(readWord(blanks, word));
     EXPECT_EQ("kept", word);
+    EndlessStream endlessLine("x", "7 8\n");
+    std::string line;
+    ASSERT_TRUE(readRestOfLine(endlessLine, line, 2));
+    EXPECT_EQ("7 ", line);  // the rest of the first line passed over, the line end consumed
+    EXPECT_FALSE(readRestOfLine(endlessLine, line, 2));
+    EXPECT_TRUE(endlessLine.fail() && !endlessLine.eof());
 
     std::string longest = "0." + std::string(MAX_NUMBER_LENGTH - 2, '1');
-    std::istringstream fits(std::string(MAX_BLANK_RUN, ' ') + longest + " 2");
+    std::istringstream fits(std::string(MAX_SKIP, ' ') + longest + " 2");
     double d = 0;
     ASSERT_TRUE(readReal(fits, d));
     EXPECT_EQ(std::strtod(longest.c_str(), nullptr), d);
     std::istringstream tooLong(longest + "1 2");
     EXPECT_FALSE(readReal(tooLong, d));
-    std::istringstream tooFar(std::string(MAX_BLANK_RUN + 1, ' ') + "2");
+    std::istringstream tooFar(std::string(MAX_SKIP + 1, ' ') + "2");
     EXPECT_FALSE(readReal(tooFar, d));
 }
 
@@ -176,6 +167,20 @@ TEST(ReadNumber, IntegersHaveNoFractionOrExponent) {
     EXPECT_EQ(2, n);
     ASSERT_TRUE(readInt(in, n));
     EXPECT_EQ(2147483647, n);
+}
+
+TEST(ReadNumber, RestOfLine) {
+    std::istringstream in("tail of a line\r\n\nlast");
+    std::string line = "old";
+    ASSERT_TRUE(readRestOfLine(in, line, 7));
+    EXPECT_EQ("tail of", line);
+    ASSERT_TRUE(readRestOfLine(in, line, 7));
+    EXPECT_EQ("", line);
+    ASSERT_TRUE(readRestOfLine(in, line, 7));  // a last line without a line end
+    EXPECT_EQ("last", line);
+    EXPECT_TRUE(in.eof() && !in.fail());
+    EXPECT_FALSE(readRestOfLine(in, line, 7));
+    EXPECT_TRUE(in.eof() && in.fail());
 }
 
 TEST(ReadNumber, WordsAreCutToTheirBuffer) {
