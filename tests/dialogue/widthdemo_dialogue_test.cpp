@@ -51,6 +51,13 @@ TEST(WidthDemo, DroppedDecimalKeepsThePrecision) {
               run.file("output"));
 }
 
+// A typed number is read whole: its exponent, past the 19th character, counts.
+TEST(WidthDemo, LongNumberIsReadWhole) {
+    ProgramRun run = runProgram("widthdemo", "1.000000000000000000e+02 10 0 0");
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ(consolePass("  100.0000") + consolePass(""), run.out);
+}
+
 TEST(WidthDemo, WrongWordIsAskedAgain) {
     ProgramRun run = runProgram("widthdemo", "pi 2.5 many 3 0 0");
     EXPECT_EQ(0, run.status);

@@ -137,6 +137,14 @@ TEST(FactorSampleReader, ReadsIdentifiersAndValues) {
     EXPECT_EQ(0.25f, s.values[1][1]);
 }
 
+// An exponent past the 19th character of a number counts.
+TEST(FactorSampleReader, LongNumbersAreReadWhole) {
+    Samples s = read("H\n1 1.000000000000000000e+02 -2.500000000000000000E-03\n", 1, 2);
+    EXPECT_EQ("", s.message);
+    EXPECT_EQ(100.0f, s.values[0][0]);
+    EXPECT_EQ(-0.0025f, s.values[0][1]);
+}
+
 TEST(FactorSampleReader, RefusesWhatIsNotANumber) {
     EXPECT_EQ("Sample 2 (line 3 of the data file): \"1.5x\" is not a number.\n",
               read("H\n1 2 3\n2 1.5x 3\n", 2, 2).message);
