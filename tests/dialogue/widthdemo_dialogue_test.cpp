@@ -42,22 +42,6 @@ TEST(WidthDemo, FieldsPastTheRulerAndFills) {
               run.file("output"));
 }
 
-// -9.99976 in 6 rounds to "-10.00", one decimal fewer than the field was laid out for; the next
-// "x = " line still has the three digits of that layout.
-TEST(WidthDemo, DroppedDecimalKeepsThePrecision) {
-    ProgramRun run = runProgram("widthdemo", "-9.99976 6 1.23456 0");
-    EXPECT_EQ(0, run.status);
-    EXPECT_EQ(filePass("-9.99976", "6", "-10.00") + filePass("1.23", "0", ""),
-              run.file("output"));
-}
-
-// A typed number is read whole: its exponent, past the 19th character, counts.
-TEST(WidthDemo, LongNumberIsReadWhole) {
-    ProgramRun run = runProgram("widthdemo", "1.000000000000000000e+02 10 0 0");
-    EXPECT_EQ(0, run.status);
-    EXPECT_EQ(consolePass("  100.0000") + consolePass(""), run.out);
-}
-
 TEST(WidthDemo, WrongWordIsAskedAgain) {
     ProgramRun run = runProgram("widthdemo", "pi 2.5 many 3 0 0");
     EXPECT_EQ(0, run.status);

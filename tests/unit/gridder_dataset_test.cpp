@@ -6,7 +6,7 @@
 
 #include "capacities.h"
 #include "dataset.h"
-#include "endless_stream.h"
+#include "read_number.h"
 
 namespace {
 
@@ -70,6 +70,7 @@ TEST(ReadRecords, TextThatIsNotANumberNamesItsRecord) {
     EXPECT_EQ(1, read("x y z\n1 2 3\n").result.record);
     EXPECT_EQ(1, read("1 2 -\n").result.record);
     EXPECT_EQ(1, read("1;2;3\n").result.record);
+    EXPECT_EQ(2, read("1 2 3" + std::string(MAX_SKIP + 1, ',') + "4 5 6").result.record);
 }
 
 TEST(ReadRecords, CapacityOfTheArrays) {
@@ -84,29 +85,6 @@ TEST(ReadRecords, CapacityOfTheArrays) {
     Records fewer = read(records(MAX_DATA - 1));
     EXPECT_EQ(DataRead::endOfFile, fewer.result.status);
     EXPECT_EQ(MAX_DATA - 1, fewer.n);
-}
-
-// A file that never ends stops at the capacity, or at a run of separators longer than MAX_SKIP,
-// which counts as text that is not a number.
-TEST(ReadRecords, EndlessFilesStop) {
-    struct Case {
-        std::string start, pattern;
-        DataRead status;
-        int n;
-    };
-    const Case cases[] = {
-        {"", "1 2 3\n", DataRead::capacityReached, MAX_DATA},
-        {"1 2 3\n", " ", DataRead::notANumber, 1},
-        {"1 2 3\n4", ",\n", DataRead::notANumber, 1},
-        {"", std::string(1, '\0'), DataRead::notANumber, 0},
-    };
-    for (const Case& c : cases) {
-        Records r;
-        EndlessStream in(c.pattern, c.start);
-        r.result = readRecords(in, r.x.data(), r.y.data(), r.z.data(), r.n);
-        EXPECT_EQ(c.status, r.result.status) << c.start;
-        EXPECT_EQ(c.n, r.n) << c.start;
-    }
 }
 
 }  // namespace

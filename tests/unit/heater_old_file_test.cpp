@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "endless_stream.h"
 #include "heater_field_fixture.h"
 #include "old_file.h"
+#include "read_number.h"
 
 namespace {
 
@@ -88,6 +88,10 @@ TEST(ReadOldFile, RefusesWhatItCannotHold) {
               readText("0 0 2\n-1 1 0\n 1 2 3\n").result.refusal);
     EXPECT_EQ("Gridded-data file old.grd holds text that is not a number.\n",
               readText("zero 1 2\n").result.refusal);
+    EXPECT_EQ("Gridded-data file old.grd holds text that is not a number.\n",
+              readText("0 1 2" + std::string(MAX_SKIP + 1, ' ')).result.refusal);
+    EXPECT_EQ("Gridded-data file old.grd has a line of more than 1048576 characters.\n",
+              readText("0 1 1\n0 1 0\n 5 6\n" + std::string(MAX_SKIP + 1, 'c')).result.refusal);
     Read wide = readText("0 1 49\n-1 1 0\n");
     EXPECT_EQ("Gridded-data file old.grd holds an array of 50 x 2 points; at most 49 x 49 fit.\n",
               wide.result.refusal);
@@ -95,29 +99,6 @@ TEST(ReadOldFile, RefusesWhatItCannotHold) {
     EXPECT_TRUE(outsideUntouched(T, 0, 0));  // refused before any value is stored
     EXPECT_EQ("Gridded-data file old.grd holds an array of 3 x 50 points; at most 49 x 49 fit.\n",
               readText("0 1 2\n-49 1 0\n").result.refusal);
-}
-
-// A file that never ends is refused once a blank run or a line passes MAX_SKIP characters.
-TEST(ReadOldFile, EndlessFilesAreRefused) {
-    const std::string notANumber = "Gridded-data file old.grd holds text that is not a number.\n";
-    const std::string longLine =
-        "Gridded-data file old.grd has a line of more than 1048576 characters.\n";
-    struct Case {
-        std::string start, pattern, refusal;
-    };
-    const Case cases[] = {
-        {"", std::string(1, '\0'), notANumber},
-        {"0 1 2", " ", notANumber},
-        {FIRST, "\n", notANumber},
-        {"0 1 2\n-1 1 0\n 10 11 12\n 20 21 22", "x", longLine},
-        {"0 1 2\n-1 1 0\n 10 11 12\n 20 21 22\n", "^", longLine},
-    };
-    for (const Case& c : cases) {
-        EndlessStream in(c.pattern, c.start);
-        std::ostringstream screen;
-        HeaterGrid grid;
-        EXPECT_EQ(c.refusal, readOldFile(in, "old.grd", screen, T, grid).refusal) << c.start;
-    }
 }
 
 TEST(ReadOldFile, FileThatCannotBeOpenedReadsAsEmpty) {

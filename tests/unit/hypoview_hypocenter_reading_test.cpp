@@ -5,7 +5,6 @@
 #include <sstream>
 #include <string>
 
-#include "endless_stream.h"
 #include "hypocenter_reading.h"
 
 namespace {
@@ -28,20 +27,6 @@ TEST(HypocenterReading, LastLineWithoutLineEnd) {
     EXPECT_EQ(4.5f, h->hx[1]);
     EXPECT_EQ(50.0f, h->hy[1]);
     EXPECT_EQ(-0.6f, h->hz[1]);
-}
-
-// Numbers written with 18 decimals are read whole; a file that never ends stops at the capacity
-// or, when it runs on with blanks, after the last triple.
-TEST(HypocenterReading, LongNumbersAndEndlessFiles) {
-    auto h = fresh();
-    std::istringstream decimals("1.250000000000000000e+01 -3.000000000000000000e-01 7 ");
-    EXPECT_EQ(1, readHypocenters(decimals, *h));
-    EXPECT_EQ(12.5f, h->hx[0]);
-    EXPECT_EQ(-0.3f, h->hy[0]);
-    EndlessStream triples("1 2 3\n");
-    EXPECT_EQ(MAX_HYPOCENTERS, readHypocenters(triples, *h));
-    EndlessStream blanks(" ", "1 2 3\n4 5");
-    EXPECT_EQ(1, readHypocenters(blanks, *h));
 }
 
 TEST(HypocenterReading, OnlyTheFirst2500AreKept) {
