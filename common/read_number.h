@@ -19,8 +19,8 @@
 // Far beyond any file of the suite; a million blanks in a row, or a line of a million
 // characters, are no layout but a broken file.
 constexpr long MAX_SKIP = 1L << 20;
-// Room for every digit that a correctly rounded conversion can depend on (a double's exact
-// decimal expansion has at most 767 significant digits), leading zeros and exponent included.
+// Room for every digit that a correctly rounded conversion can depend on (up to 768 significant
+// digits for a double), with leading zeros and the exponent besides.
 constexpr int MAX_NUMBER_LENGTH = 4096;
 
 // A float target is clamped to the single-precision range: beyond it +-3.4028235e38, a non-zero
