@@ -73,10 +73,17 @@ void roundOut(PlotAxis& axis) {
     if (!std::isfinite(axis.lo) || !std::isfinite(axis.hi)) return;
     double span = axis.hi - axis.lo;
     if (!(span > 0)) span = axis.lo != 0 ? std::fabs(axis.lo) : 1;
-    RoundStep step = roundStep(span, axis.wantedTicks);
-    double size = step.value();
+    double size = roundStep(span, axis.wantedTicks).value();
     double lo = std::floor(axis.lo / size + 1e-9) * size, hi = std::ceil(axis.hi / size - 1e-9) * size;
     if (hi <= lo) lo -= size, hi += size;
+    // The widened range may call for a coarser step; its ticks must reach both ends too.
+    for (int pass = 0; pass < 3; ++pass) {
+        double coarser = roundStep(hi - lo, axis.wantedTicks).value();
+        if (coarser <= size) break;
+        size = coarser;
+        lo = std::floor(lo / size + 1e-9) * size;
+        hi = std::ceil(hi / size - 1e-9) * size;
+    }
     axis.lo = lo;
     axis.hi = hi;
 }
