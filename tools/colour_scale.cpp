@@ -12,7 +12,9 @@ constexpr Rgb STOPS[] = {
 };
 constexpr int INTERVALS = sizeof STOPS / sizeof STOPS[0] - 1;
 
-int between(int a, int b, double f) { return static_cast<int>(std::lround(a + (b - a) * f)); }
+int between(int a, int b, double f) {
+    return static_cast<int>(std::lround(a + (b - a) * f));
+}
 
 }  // namespace
 

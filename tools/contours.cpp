@@ -4,6 +4,16 @@
 
 namespace {
 
+// For each pattern of corners above the level (bit 0 south-west, 1 south-east, 2 north-east,
+// 3 north-west), the pairs of cell edges its lines join: 0 bottom, 1 right, 2 top, 3 left.  The
+// saddles 5 and 10 hold the pairs that cut off their high corners (a centre below the level).
+constexpr int SEGMENTS[16][4] = {
+    {-1, -1, -1, -1}, {3, 0, -1, -1}, {0, 1, -1, -1}, {3, 1, -1, -1},
+    {1, 2, -1, -1},   {3, 0, 1, 2},   {0, 2, -1, -1}, {3, 2, -1, -1},
+    {3, 2, -1, -1},   {0, 2, -1, -1}, {0, 1, 3, 2},   {1, 2, -1, -1},
+    {3, 1, -1, -1},   {0, 1, -1, -1}, {3, 0, -1, -1}, {-1, -1, -1, -1},
+};
+
 // Edges are numbered from their lower-left node: 2 * node for the edge to the east, 2 * node + 1
 // for the edge to the north.
 struct Tracer {
@@ -39,25 +49,13 @@ struct Tracer {
         double sw = grid.value(c, r), se = grid.value(c + 1, r);
         double ne = grid.value(c + 1, r + 1), nw = grid.value(c, r + 1);
         int kind = (sw >= level) | (se >= level) << 1 | (ne >= level) << 2 | (nw >= level) << 3;
-        int bottom = east(c, r), top = east(c, r + 1), left = north(c, r), right = north(c + 1, r);
-        bool centreAbove = (sw + se + ne + nw) / 4 >= level;
-        switch (kind) {
-            case 1: case 14: link(left, bottom); break;
-            case 2: case 13: link(bottom, right); break;
-            case 3: case 12: link(left, right); break;
-            case 4: case 11: link(right, top); break;
-            case 6: case 9: link(bottom, top); break;
-            case 7: case 8: link(left, top); break;
-            case 5:  // above at south-west and north-east
-                if (centreAbove) link(bottom, right), link(left, top);
-                else link(left, bottom), link(right, top);
-                break;
-            case 10:  // above at south-east and north-west
-                if (centreAbove) link(left, bottom), link(right, top);
-                else link(bottom, right), link(left, top);
-                break;
-            default: break;
-        }
+        // A saddle whose centre is above the level joins its two high corners: the pairs of the
+        // opposite saddle.
+        if ((kind == 5 || kind == 10) && (sw + se + ne + nw) / 4 >= level) kind = 15 - kind;
+        const int edges[4] = {east(c, r), north(c + 1, r), east(c, r + 1), north(c, r)};
+        const int* joined = SEGMENTS[kind];
+        for (int k = 0; k < 4 && joined[k] >= 0; k += 2)
+            link(edges[joined[k]], edges[joined[k + 1]]);
     }
 
     ContourLine walk(int start) {

@@ -41,7 +41,8 @@ void writeShareAxis(std::ostream& out, const PlotFrame& share) {
     }
     out << "<text transform=\"translate(" << SvgNumber{right + 58, 1} << ' '
         << SvgNumber{a.top + a.height / 2, 1}
-        << ") rotate(90)\" font-size=\"13\" text-anchor=\"middle\">cumulative share of the trace</text>\n"
+        << ") rotate(90)\" font-size=\"13\" text-anchor=\"middle\">cumulative share of the "
+           "trace</text>\n"
         << "</g>\n";
 }
 
@@ -88,7 +89,8 @@ void writeLoadings(std::ostream& out, const FactorReport& r) {
         << "\" x2=\"" << SvgNumber{f.px(0), 1} << "\" y2=\"" << SvgNumber{f.py(y.hi), 1} << "\"/>\n"
         << "</g>\n<defs><marker id=\"arrow-head\" viewBox=\"0 0 10 10\" refX=\"9\" refY=\"5\" "
            "markerWidth=\"7\" markerHeight=\"7\" orient=\"auto\"><path d=\"M0,0 L10,5 L0,10 Z\" "
-           "fill=\"" << EIGEN_COLOUR << "\"/></marker></defs>\n"
+           "fill=\""
+        << EIGEN_COLOUR << "\"/></marker></defs>\n"
         << "<g class=\"loadings\" stroke=\"" << EIGEN_COLOUR << "\" stroke-width=\"1.8\">\n";
     for (std::size_t j = 0; j < first.size(); ++j)
         out << "<line x1=\"" << SvgNumber{f.px(0), 2} << "\" y1=\"" << SvgNumber{f.py(0), 2}
@@ -101,7 +103,9 @@ void writeLoadings(std::ostream& out, const FactorReport& r) {
         double length = std::hypot(dx, dy);
         double ux = length > 0 ? dx / length : 1, uy = length > 0 ? dy / length : 0;
         writeLabel(out, f.px(first[j]) + 12 * ux, f.py(second[j]) + 12 * uy + 4, r.labels[j],
-                   ux < -0.3 ? "end" : ux > 0.3 ? "start" : "middle");
+                   ux < -0.3  ? "end"
+                   : ux > 0.3 ? "start"
+                              : "middle");
     }
     out << "</g>\n";
 }

@@ -40,8 +40,9 @@ bool readEigenvalues(const Lines& lines, FactorReport& report, std::string& erro
         int number = 0;
         double eigenvalue = 0, relative = 0, cumulative = 0;
         if (!readInt(fields, number) || number != int(report.eigenvalues.size()) + 1) {
-            error = lineError(at, "eigenvalue number " + std::to_string(report.eigenvalues.size() + 1) +
-                                      " was expected");
+            error =
+                lineError(at, "eigenvalue number " + std::to_string(report.eigenvalues.size() + 1) +
+                                  " was expected");
             return false;
         }
         if (!readReal(fields, eigenvalue)) {
@@ -66,7 +67,8 @@ bool readEigenvalues(const Lines& lines, FactorReport& report, std::string& erro
 bool readRecipes(const Lines& lines, FactorReport& report, std::string& error) {
     std::size_t at = lines.find(RECIPE_HEADING);
     if (at == lines.text.size() || at + 2 >= lines.text.size()) {
-        error = "the report holds no table of factor recipes (\"" + std::string(RECIPE_HEADING) + "\")";
+        error =
+            "the report holds no table of factor recipes (\"" + std::string(RECIPE_HEADING) + "\")";
         return false;
     }
     const std::string& heading = lines.text[at + 1];
@@ -76,13 +78,14 @@ bool readRecipes(const Lines& lines, FactorReport& report, std::string& error) {
         int factor = 0;
         std::vector<double> values;
         if (!readInt(fields, factor) || factor != int(report.loadings.size()) + 1) {
-            error = lineError(i, "factor number " + std::to_string(report.loadings.size() + 1) +
-                                     " was expected");
+            error = lineError(
+                i, "factor number " + std::to_string(report.loadings.size() + 1) + " was expected");
             return false;
         }
         for (double v; fields >> std::ws, !fields.eof();) {
             if (!readReal(fields, v)) {
-                error = lineError(i, "loading " + std::to_string(values.size() + 1) + " cannot be read");
+                error = lineError(
+                    i, "loading " + std::to_string(values.size() + 1) + " cannot be read");
                 return false;
             }
             values.push_back(v);

@@ -54,10 +54,12 @@ int parse(int argc, char** argv, Arguments& args) {
         if (takesValue && i + 1 == argc) return refuse(TOOL, word + " needs a value", 2);
         if (word == "--array") {
             if (!wholeNumber(argv[++i], args.array) || args.array < 1)
-                return refuse(TOOL, "--array needs a whole number from 1, not " + std::string(argv[i]), 2);
+                return refuse(
+                    TOOL, "--array needs a whole number from 1, not " + std::string(argv[i]), 2);
         } else if (word == "--interval") {
             if (!positiveNumber(argv[++i], args.interval))
-                return refuse(TOOL, "--interval needs a positive number, not " + std::string(argv[i]), 2);
+                return refuse(TOOL,
+                              "--interval needs a positive number, not " + std::string(argv[i]), 2);
         } else if (word == "--points") {
             args.points = argv[++i];
         } else if (word.size() > 1 && word[0] == '-') {
@@ -67,7 +69,9 @@ int parse(int argc, char** argv, Arguments& args) {
         }
     }
     if (positional.empty() || positional.size() > 2)
-        return refuse(TOOL, "Usage: grd2svg FILE.grd [OUT.svg] [--array N] [--interval V] [--points FILE]", 2);
+        return refuse(
+            TOOL, "Usage: grd2svg FILE.grd [OUT.svg] [--array N] [--interval V] [--points FILE]",
+            2);
     args.grid = positional[0];
     args.picture = positional.size() == 2 ? positional[1] : pictureNameFor(args.grid);
     return -1;
@@ -93,7 +97,8 @@ int main(int argc, char** argv) {
 
     MapOptions options;
     options.title = args.grid;
-    if (count > 1) options.title += ", array " + std::to_string(chosen) + " of " + std::to_string(count);
+    if (count > 1)
+        options.title += ", array " + std::to_string(chosen) + " of " + std::to_string(count);
     options.interval = args.interval;
     options.section = isHeaterCaption(array.caption);
     std::vector<std::string> inputs{args.grid};
@@ -101,7 +106,8 @@ int main(int argc, char** argv) {
         std::string pointText;
         if (!readWholeFile(args.points, pointText, error)) return refuse(TOOL, error);
         std::istringstream in(pointText);
-        if (!readPointFile(in, options.points, error)) return refuse(TOOL, args.points + ", " + error);
+        if (!readPointFile(in, options.points, error))
+            return refuse(TOOL, args.points + ", " + error);
         options.pointsName = args.points;
         inputs.push_back(args.points);
     }

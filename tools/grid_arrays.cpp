@@ -26,10 +26,14 @@ std::string lineError(const std::string& text, std::streamoff offset, const std:
 
 std::string readFailure(GridRead what) {
     switch (what) {
-        case GridRead::endOfFile: return "the file ends before all the values of the array";
-        case GridRead::notANumber: return "text that is not a number";
-        case GridRead::noUsableCount: return "a header that gives no usable grid size";
-        case GridRead::ok: break;
+        case GridRead::endOfFile:
+            return "the file ends before all the values of the array";
+        case GridRead::notANumber:
+            return "text that is not a number";
+        case GridRead::noUsableCount:
+            return "a header that gives no usable grid size";
+        case GridRead::ok:
+            break;
     }
     return "";
 }

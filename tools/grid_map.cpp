@@ -57,8 +57,9 @@ void writeCells(std::ostream& out, const Map& m) {
             double x1 = m.px(x - halfX), x2 = m.px(x + halfX);
             double y1 = m.py(y - halfY), y2 = m.py(y + halfY);
             out << "<rect x=\"" << SvgNumber{std::min(x1, x2), 2} << "\" y=\""
-                << SvgNumber{std::min(y1, y2), 2} << "\" width=\"" << SvgNumber{std::fabs(x2 - x1), 2}
-                << "\" height=\"" << SvgNumber{std::fabs(y2 - y1), 2} << "\" fill=\""
+                << SvgNumber{std::min(y1, y2), 2} << "\" width=\""
+                << SvgNumber{std::fabs(x2 - x1), 2} << "\" height=\""
+                << SvgNumber{std::fabs(y2 - y1), 2} << "\" fill=\""
                 << colourAt(m.share(m.nodes.value(c, r))) << "\"/>\n";
         }
     out << "</g>\n";
@@ -81,8 +82,7 @@ void writeLine(std::ostream& out, const Map& m, const ContourLine& line, bool la
     for (std::size_t i = 0; i < line.points.size(); ++i)
         out << (i ? " L" : "M") << SvgNumber{m.px(line.points[i].x), 2} << ','
             << SvgNumber{m.py(line.points[i].y), 2};
-    out << (line.closed ? " Z" : "") << "\"" << (labelled ? " stroke-width=\"1.4\"" : "")
-        << "/>\n";
+    out << (line.closed ? " Z" : "") << "\"" << (labelled ? " stroke-width=\"1.4\"" : "") << "/>\n";
     std::vector<double> along;
     double length = pictureLength(m, line, along);
     if (!labelled || length < LABEL_MIN_LENGTH) return;
@@ -119,7 +119,8 @@ void writeColourBar(std::ostream& out, const Map& m) {
     out << "<defs><linearGradient id=\"colour-scale\" x1=\"0\" y1=\"1\" x2=\"0\" y2=\"0\">\n";
     for (int i = 0; i < COLOUR_STOPS; ++i) {
         double t = double(i) / (COLOUR_STOPS - 1);
-        out << "<stop offset=\"" << SvgNumber{t, 2} << "\" stop-color=\"" << colourAt(t) << "\"/>\n";
+        out << "<stop offset=\"" << SvgNumber{t, 2} << "\" stop-color=\"" << colourAt(t)
+            << "\"/>\n";
     }
     out << "</linearGradient></defs>\n<g class=\"colour-bar\" font-family=\"sans-serif\">\n"
         << "<rect x=\"" << SvgNumber{x, 1} << "\" y=\"" << SvgNumber{a.top, 1} << "\" width=\""
@@ -151,13 +152,15 @@ void writePoints(std::ostream& out, const Map& m) {
     out << "<g font-family=\"sans-serif\" fill=\"black\">\n";
     writeLabel(out, a.left, a.top + a.height + 62,
                "dots: the " + std::to_string(m.options.points.size()) + " positions of " +
-                   m.options.pointsName, "start", 12);
+                   m.options.pointsName,
+               "start", 12);
     out << "</g>\n";
 }
 
 PlotFrame frameFor(const GridHeader& h, bool section) {
     auto extent = [](const GridAxis& axis, int count, double& lo, double& hi) {
-        double end = axis.min + double(count - 1) * axis.spacing, half = 0.5 * std::fabs(axis.spacing);
+        double end = axis.min + double(count - 1) * axis.spacing,
+               half = 0.5 * std::fabs(axis.spacing);
         lo = std::min<double>(axis.min, end) - half;
         hi = std::max<double>(axis.min, end) + half;
     };
@@ -217,7 +220,8 @@ bool writeGridMap(std::ostream& out, const GridArray& array, const MapOptions& o
     m.hi = *high;
     std::vector<double> levels;
     if (!mapLevels(m.lo, m.hi, options.interval, levels, error)) return false;
-    double interval = options.interval > 0 ? options.interval : roundStep(m.hi - m.lo, WANTED_LEVELS).value();
+    double interval =
+        options.interval > 0 ? options.interval : roundStep(m.hi - m.lo, WANTED_LEVELS).value();
 
     const PlotArea& a = m.frame.area;
     double width = a.left + a.width + BAR_GAP + BAR_WIDTH + BAR_LABELS;

@@ -15,8 +15,8 @@
 
 struct MapOptions {
     std::string title;
-    double interval = 0;  // contour interval; 0 chooses a round one for about ten levels
-    bool section = false; // heater's (x, z) section, z the height: depth = -z drawn downward
+    double interval = 0;   // contour interval; 0 chooses a round one for about ten levels
+    bool section = false;  // heater's (x, z) section, z the height: depth = -z drawn downward
     std::vector<PlotPoint> points;
     std::string pointsName;
 };

@@ -47,7 +47,9 @@ PlotAxis depthAxis(double lo, double hi, const std::string& label, int wantedTic
     return axis;
 }
 
-double PlotFrame::px(double value) const { return area.left + area.width * fraction(x, value); }
+double PlotFrame::px(double value) const {
+    return area.left + area.width * fraction(x, value);
+}
 double PlotFrame::py(double value) const {
     return area.top + area.height * (1 - fraction(y, value));
 }
@@ -74,7 +76,8 @@ void roundOut(PlotAxis& axis) {
     double span = axis.hi - axis.lo;
     if (!(span > 0)) span = axis.lo != 0 ? std::fabs(axis.lo) : 1;
     double size = roundStep(span, axis.wantedTicks).value();
-    double lo = std::floor(axis.lo / size + 1e-9) * size, hi = std::ceil(axis.hi / size - 1e-9) * size;
+    double lo = std::floor(axis.lo / size + 1e-9) * size,
+           hi = std::ceil(axis.hi / size - 1e-9) * size;
     if (hi <= lo) lo -= size, hi += size;
     // The widened range may call for a coarser step; its ticks must reach both ends too.
     for (int pass = 0; pass < 3; ++pass) {
@@ -108,8 +111,8 @@ void writeAxes(std::ostream& out, const PlotFrame& f) {
     std::vector<double> xTicks = axisTicks(f.x), yTicks = axisTicks(f.y);
     for (double v : xTicks)
         out << "<line x1=\"" << SvgNumber{f.px(v), 1} << "\" y1=\"" << SvgNumber{bottom, 1}
-            << "\" x2=\"" << SvgNumber{f.px(v), 1} << "\" y2=\"" << SvgNumber{bottom + TICK_LENGTH, 1}
-            << "\"/>\n";
+            << "\" x2=\"" << SvgNumber{f.px(v), 1} << "\" y2=\""
+            << SvgNumber{bottom + TICK_LENGTH, 1} << "\"/>\n";
     for (double v : yTicks)
         out << "<line x1=\"" << SvgNumber{a.left - TICK_LENGTH, 1} << "\" y1=\""
             << SvgNumber{f.py(v), 1} << "\" x2=\"" << SvgNumber{a.left, 1} << "\" y2=\""
@@ -117,13 +120,15 @@ void writeAxes(std::ostream& out, const PlotFrame& f) {
     out << "</g>\n<g class=\"tick-labels\" font-family=\"sans-serif\" fill=\"black\">\n";
     RoundStep xStep = axisStep(f.x), yStep = axisStep(f.y);
     for (double v : xTicks)
-        writeLabel(out, f.px(v), bottom + TICK_LENGTH + FONT_SIZE + 2,
-                   tickLabel(v, f.x.logarithmic ? RoundStep{1, int(std::lround(std::log10(v)))} : xStep),
-                   "middle");
+        writeLabel(
+            out, f.px(v), bottom + TICK_LENGTH + FONT_SIZE + 2,
+            tickLabel(v, f.x.logarithmic ? RoundStep{1, int(std::lround(std::log10(v)))} : xStep),
+            "middle");
     for (double v : yTicks)
-        writeLabel(out, a.left - TICK_LENGTH - 3, f.py(v) + FONT_SIZE / 3.0,
-                   tickLabel(v, f.y.logarithmic ? RoundStep{1, int(std::lround(std::log10(v)))} : yStep),
-                   "end");
+        writeLabel(
+            out, a.left - TICK_LENGTH - 3, f.py(v) + FONT_SIZE / 3.0,
+            tickLabel(v, f.y.logarithmic ? RoundStep{1, int(std::lround(std::log10(v)))} : yStep),
+            "end");
     if (!f.x.label.empty())
         writeLabel(out, a.left + a.width / 2, bottom + TICK_LENGTH + 2 * FONT_SIZE + 14, f.x.label,
                    "middle");
@@ -139,7 +144,8 @@ void writeAxes(std::ostream& out, const PlotFrame& f) {
 
 void writeTitle(std::ostream& out, const PlotFrame& frame, const std::string& title) {
     out << "<g class=\"title\" font-family=\"sans-serif\" fill=\"black\">\n";
-    writeLabel(out, frame.area.left + frame.area.width / 2, frame.area.top - 14, title, "middle", 16);
+    writeLabel(out, frame.area.left + frame.area.width / 2, frame.area.top - 14, title, "middle",
+               16);
     out << "</g>\n";
 }
 

@@ -18,7 +18,9 @@ double multipleOf(double count, RoundStep step) {
 
 }  // namespace
 
-double RoundStep::value() const { return multipleOf(1, *this); }
+double RoundStep::value() const {
+    return multipleOf(1, *this);
+}
 
 RoundStep roundStep(double span, int wanted) {
     span = std::fabs(span);
@@ -39,8 +41,10 @@ std::vector<double> roundMultiples(double lo, double hi, RoundStep step) {
     std::vector<double> values;
     double size = step.value();
     if (!(hi >= lo) || !std::isfinite(lo) || !std::isfinite(hi)) return values;
-    double first = std::ceil(lo / size - END_TOLERANCE), last = std::floor(hi / size + END_TOLERANCE);
-    for (double count = first; count <= last; ++count) values.push_back(multipleOf(count, step) + 0.0);
+    double first = std::ceil(lo / size - END_TOLERANCE),
+           last = std::floor(hi / size + END_TOLERANCE);
+    for (double count = first; count <= last; ++count)
+        values.push_back(multipleOf(count, step) + 0.0);
     return values;
 }
 

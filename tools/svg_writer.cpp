@@ -12,10 +12,14 @@ std::size_t utf8Length(const std::string& text, std::size_t at) {
     std::size_t length;
     unsigned lowest, code;
     if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2, lowest = 0x80, code = lead & 0x1F;
-    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, lowest = 0x800, code = lead & 0x0F;
-    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, lowest = 0x10000, code = lead & 0x07;
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2, lowest = 0x80, code = lead & 0x1F;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3, lowest = 0x800, code = lead & 0x0F;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4, lowest = 0x10000, code = lead & 0x07;
+    else
+        return 0;
     if (at + length > text.size()) return 0;
     for (std::size_t i = 1; i < length; ++i) {
         if ((byte(at + i) & 0xC0) != 0x80) return 0;
@@ -31,7 +35,8 @@ std::ostream& operator<<(std::ostream& os, SvgNumber n) {
     char text[NOTATION_BUFFER];
     int length = formatFixed(text, n.value, n.decimals);
     // A coordinate that rounds to zero is written "0", never "-0".
-    if (text[0] == '-' && std::string(text + 1, length - 1).find_first_not_of("0.") == std::string::npos)
+    if (text[0] == '-' &&
+        std::string(text + 1, length - 1).find_first_not_of("0.") == std::string::npos)
         return os.write(text + 1, length - 1);
     return os.write(text, length);
 }
@@ -51,10 +56,18 @@ void writeEscaped(std::ostream& out, const std::string& text) {
             continue;
         }
         switch (ch) {
-            case '&': out << "&amp;"; break;
-            case '<': out << "&lt;"; break;
-            case '>': out << "&gt;"; break;
-            case '"': out << "&quot;"; break;
+            case '&':
+                out << "&amp;";
+                break;
+            case '<':
+                out << "&lt;";
+                break;
+            case '>':
+                out << "&gt;";
+                break;
+            case '"':
+                out << "&quot;";
+                break;
             default:
                 // Control characters have no place in XML text.
                 out << (static_cast<unsigned char>(ch) < 0x20 ? ' ' : ch);
@@ -73,4 +86,6 @@ void writeSvgStart(std::ostream& out, double width, double height, const std::st
         << SvgNumber{height, 0} << "\" fill=\"white\"/>\n";
 }
 
-void writeSvgEnd(std::ostream& out) { out << "</svg>\n"; }
+void writeSvgEnd(std::ostream& out) {
+    out << "</svg>\n";
+}

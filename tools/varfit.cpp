@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     }
     std::istringstream rMaxText(argv[2]);
     double rMax = 0;
-    if (!readReal(rMaxText, rMax) || rMaxText.peek() != EOF || !(rMax > 0) || !std::isfinite(rMax)) {
+    if (!readReal(rMaxText, rMax) || rMaxText.peek() != EOF || !(rMax > 0) ||
+        !std::isfinite(rMax)) {
         std::cerr << "varfit: RMAX must be a positive number, as gridder prints the diagonal\n";
         return 2;
     }

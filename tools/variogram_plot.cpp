@@ -44,7 +44,8 @@ void writeVariogramPlot(std::ostream& out, const std::vector<VariogramBin>& bins
     writeSvgStart(out, WIDTH, HEIGHT, "Variogram: binned variances and the fitted model");
     out << "<g font-family=\"sans-serif\">\n";
     writeAxes(out, frame);
-    writeTitle(out, frame, "Variogram: binned variances (points), fitted model up to rMax/2 (curve)");
+    writeTitle(out, frame,
+               "Variogram: binned variances (points), fitted model up to rMax/2 (curve)");
     out << "</g>\n";
     writeMarkers(out, frame, binned, "bin", "#1f4e9c");
     writeCurve(out, frame, model, "model", "#c0392b");

@@ -15,10 +15,12 @@ TEST(Factorplot, DrawsTheReportAndRefusesWhatItCannotRead) {
         const char* err;
     } cases[] = {
         {{"none.report"}, 1, "factorplot: cannot open none.report\n"},
-        {{"seven.txt"}, 1,
+        {{"seven.txt"},
+         1,
          "factorplot: seven.txt, the report holds no table of eigenvalues (\"Eigenvalues and "
          "their relative sizes\")\n"},
-        {{"seven.report", "seven.report"}, 1,
+        {{"seven.report", "seven.report"},
+         1,
          "factorplot: seven.report is an input of this run; name another output file\n"},
         {{}, 2, "factorplot: Usage: factorplot REPORT [OUT.svg]\n"},
     };

@@ -1,11 +1,10 @@
-#include "factor_plot.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "factor_plot.h"
 #include "factor_report.h"
 
 namespace {
@@ -39,7 +38,8 @@ TEST(FactorReport, ReadsEigenvaluesAndRecipes) {
     EXPECT_EQ(10.58182, r.eigenvalues[0]);
     EXPECT_EQ(90, r.cumulativePercent[0]);
     EXPECT_EQ(100, r.cumulativePercent[1]);  // printed 1e+002%
-    EXPECT_EQ((std::vector<std::string>{"SiO2", "Al2O3", "FeO", "MgO", "CaO", "Na2O", "K2O"}), r.labels);
+    EXPECT_EQ((std::vector<std::string>{"SiO2", "Al2O3", "FeO", "MgO", "CaO", "Na2O", "K2O"}),
+              r.labels);
     ASSERT_EQ(3u, r.loadings.size());
     EXPECT_EQ(-2.2e-5, r.loadings[2][6]);
 
@@ -53,8 +53,10 @@ TEST(FactorReport, RefusalsNameTheLine) {
     std::string text = reportText();
     EXPECT_EQ("line 76: the eigenvalue cannot be read",
               refusal(replaced(text, "    1.114544", " ***********")));
-    EXPECT_EQ("line 76: eigenvalue number 2 was expected", refusal(replaced(text, "     2    1.11", "     3    1.11")));
-    EXPECT_EQ("line 87: loading 2 cannot be read", refusal(replaced(text, "-0.087637", "*********")));
+    EXPECT_EQ("line 76: eigenvalue number 2 was expected",
+              refusal(replaced(text, "     2    1.11", "     3    1.11")));
+    EXPECT_EQ("line 87: loading 2 cannot be read",
+              refusal(replaced(text, "-0.087637", "*********")));
     EXPECT_EQ("line 86: the row does not match the table's heading",
               refusal(replaced(text, " -0.135594\n", "\n")));
     EXPECT_EQ("the report holds no table of factor recipes (\"Factor Recipes:\")",

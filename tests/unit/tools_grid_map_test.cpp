@@ -1,5 +1,3 @@
-#include "grid_map.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +7,7 @@
 
 #include "contours.h"
 #include "grid_arrays.h"
+#include "grid_map.h"
 #include "point_file.h"
 
 namespace {
@@ -93,9 +92,10 @@ TEST(Contours, LevelsStrictlyInsideTheRange) {
     EXPECT_TRUE(mapLevels(173.2, 341.9, 0, levels, error));
     EXPECT_EQ((std::vector<double>{180, 200, 220, 240, 260, 280, 300, 320, 340}), levels);
     EXPECT_FALSE(mapLevels(0, 1000, 1, levels, error));
-    EXPECT_EQ("--interval gives more than 200 contour levels between the smallest and the largest "
-              "value; choose a larger one",
-              error);
+    EXPECT_EQ(
+        "--interval gives more than 200 contour levels between the smallest and the largest "
+        "value; choose a larger one",
+        error);
 }
 
 TEST(GridArrays, ReadsEveryArrayWithItsCaption) {
@@ -167,7 +167,8 @@ TEST(GridMap, ColoursContoursAndSection) {
     std::ostringstream section;
     ASSERT_TRUE(writeGridMap(section, peak, options, error));
     svg = section.str();
-    EXPECT_NE(std::string::npos, svg.find("<title>t.grd: at end of time step #3 time = 7.5</title>"));
+    EXPECT_NE(std::string::npos,
+              svg.find("<title>t.grd: at end of time step #3 time = 7.5</title>"));
     EXPECT_NE(std::string::npos, svg.find("\u00b0</text>"));  // isotherms in degrees
     EXPECT_NE(std::string::npos, svg.find(">depth</text>"));
 }

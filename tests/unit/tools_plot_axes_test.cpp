@@ -1,11 +1,10 @@
-#include "plot_axes.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 #include <string>
 
+#include "plot_axes.h"
 #include "round_ticks.h"
 #include "svg_writer.h"
 
@@ -93,7 +92,9 @@ TEST(PlotAxes, CurvesBreakAtPointsThatCannotBePlaced) {
     std::string svg = out.str();
     EXPECT_EQ(2u, [&] {
         unsigned n = 0;
-        for (auto at = svg.find("<polyline"); at != std::string::npos; at = svg.find("<polyline", at + 1)) ++n;
+        for (auto at = svg.find("<polyline"); at != std::string::npos;
+             at = svg.find("<polyline", at + 1))
+            ++n;
         return n;
     }());
     EXPECT_NE(std::string::npos, svg.find("points=\"100.00,0.00 100.00,50.00\""));
