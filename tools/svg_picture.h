@@ -6,6 +6,8 @@
 #include <ostream>
 #include <string>
 
+#include "svg_writer.h"
+
 constexpr double PICTURE_WIDTH = 9.9;
 constexpr double PICTURE_HEIGHT = 7.5;
 constexpr double PICTURE_MARGIN = 0.5;
@@ -13,7 +15,3 @@ constexpr double PICTURE_MARGIN = 0.5;
 // Converts the metafile read from in into an SVG document on out.  On a malformed metafile it
 // returns false with a message naming the line in error (nothing useful is then on out).
 bool metafileToSvg(std::istream& in, std::ostream& out, std::string& error);
-
-// Writes text as XML character data: the characters that SVG reserves escaped, control characters
-// as blanks, and each broken or non-XML UTF-8 sequence as one U+FFFD.
-void writeEscaped(std::ostream& out, const std::string& text);

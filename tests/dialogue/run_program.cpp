@@ -111,6 +111,11 @@ ProgramRun runProgram(const std::string& program, const std::string& input,
     return run;
 }
 
+ProgramRun runTool(const std::string& program, const std::vector<std::string>& arguments,
+                   const std::map<std::string, std::string>& files) {
+    return runProgram(program, "", files, 120, arguments);
+}
+
 std::string testData(const std::string& name) { return readAll(fs::path(TEST_DATA_DIR) / name); }
 
 NamedPipe::NamedPipe() : dir(makeTempDir()) { mkfifo(path().c_str(), 0600); }

@@ -33,6 +33,10 @@ ProgramRun runProgram(const std::string& program, const std::string& input,
                       const std::map<std::string, std::string>& files = {},
                       int timeoutSeconds = 120, const std::vector<std::string>& arguments = {});
 
+// The same for a tool that takes arguments instead of answers (standard input empty).
+ProgramRun runTool(const std::string& program, const std::vector<std::string>& arguments,
+                   const std::map<std::string, std::string>& files = {});
+
 // Reads a file of the test data folder (tests/data).
 std::string testData(const std::string& name);
 

@@ -16,9 +16,8 @@ TEST(Skm2svgDialogue, RefusesToWriteThePictureOverItsMetafile) {
     for (const std::vector<std::string>& arguments : cases) {
         const std::string& name = arguments.front();
         SCOPED_TRACE(arguments.back());
-        ProgramRun run = runProgram("skm2svg", "", {{name, metafile}}, 120, arguments);
-        EXPECT_EQ("skm2svg: the picture " + arguments.back() + " would overwrite the metafile " +
-                      name + "; name another picture: skm2svg " + name + " PICTURE.svg\n",
+        ProgramRun run = runTool("skm2svg", arguments, {{name, metafile}});
+        EXPECT_EQ("skm2svg: " + arguments.back() + " is an input of this run; name another output file\n",
                   run.err);
         EXPECT_EQ(1, run.status);
         EXPECT_EQ(metafile, run.file(name));
