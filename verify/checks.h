@@ -1,0 +1,13 @@
+#pragma once
+// The four groups of checks.  Each appends its verdicts to rows; the convergence studies also
+// hand their error sequences to the plot.
+#include <string>
+#include <vector>
+
+#include "convergence.h"
+#include "verdict.h"
+
+void checkOrbits(std::vector<Verdict>& rows, std::vector<ConvergenceStudy>& studies);
+void checkHeater(std::vector<Verdict>& rows, std::vector<ConvergenceStudy>& studies);
+void checkKriging(std::vector<Verdict>& rows, const std::string& exampleDirectory);
+void checkEigen(std::vector<Verdict>& rows);
