@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     std::vector<ConvergenceStudy> studies;
     checkOrbits(rows, studies);
     checkHeater(rows, studies);
+    checkKriging(rows, EXAMPLES_DIRECTORY);
     printVerdictTable(std::cout, rows);
     return allPass(rows) ? 0 : 1;
 }
