@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     checkOrbits(rows, studies);
     checkHeater(rows, studies);
     checkKriging(rows, EXAMPLES_DIRECTORY);
+    checkEigen(rows);
     printVerdictTable(std::cout, rows);
     return allPass(rows) ? 0 : 1;
 }
