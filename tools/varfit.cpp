@@ -9,6 +9,7 @@
 #include <string>
 
 #include "read_number.h"
+#include "tool_files.h"
 #include "variogram_fit.h"
 #include "variogram_plot.h"
 
@@ -35,15 +36,11 @@ int main(int argc, char** argv) {
         std::cerr << "varfit: " << argv[1] << ": " << error << "\n";
         return 1;
     }
-    std::cout << fitAnswers(fit);
     if (argc == 4) {
-        std::ofstream plot(argv[3]);
+        std::ostringstream plot;
         writeVariogramPlot(plot, bins, rMax, fit);
-        plot.close();
-        if (!plot) {
-            std::cerr << "varfit: cannot write " << argv[3] << "\n";
-            return 1;
-        }
+        if (!writeWholeFile(argv[3], plot.str(), {argv[1]}, error)) return refuse("varfit", error);
     }
+    std::cout << fitAnswers(fit);
     return 0;
 }

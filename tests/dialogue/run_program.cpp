@@ -55,8 +55,11 @@ ProgramRun::~ProgramRun() {
     }
 }
 
-ProgramRun runProgram(const std::string& program, const std::string& input,
-                      const std::map<std::string, std::string>& files, int timeoutSeconds) {
+namespace {
+
+ProgramRun runWith(const std::string& program, const std::vector<std::string>& arguments,
+                   const std::string& input, const std::map<std::string, std::string>& files,
+                   int timeoutSeconds) {
     ProgramRun run;
     run.dir = makeTempDir();
     fs::path work = run.dir / "work";
@@ -77,7 +80,10 @@ ProgramRun runProgram(const std::string& program, const std::string& input,
         dup2(in, 0);
         dup2(out, 1);
         dup2(err, 2);
-        execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
+        std::vector<char*> argv{const_cast<char*>(executable.c_str())};
+        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        execv(executable.c_str(), argv.data());
         _exit(127);
     }
 
@@ -103,6 +109,18 @@ ProgramRun runProgram(const std::string& program, const std::string& input,
     run.out = readAll(run.dir / "stdout");
     run.err = readAll(run.dir / "stderr");
     return run;
+}
+
+}  // namespace
+
+ProgramRun runProgram(const std::string& program, const std::string& input,
+                      const std::map<std::string, std::string>& files, int timeoutSeconds) {
+    return runWith(program, {}, input, files, timeoutSeconds);
+}
+
+ProgramRun runTool(const std::string& program, const std::vector<std::string>& arguments,
+                   const std::map<std::string, std::string>& files) {
+    return runWith(program, arguments, "", files, 120);
 }
 
 std::string testData(const std::string& name) { return readAll(fs::path(TEST_DATA_DIR) / name); }
