@@ -1,19 +1,33 @@
 // verify: the suite's numerical routines against theory, in one table.
 // Usage: verify [PLOT.svg]
 // Prints one row per verdict (quantity, what theory expects, what was measured, pass or FAIL) and
-// exits with status 1 when any verdict fails.  With an argument, also writes the convergence
+// exits with status 1 when any verdict fails.  With an argument it also draws the convergence
 // studies as an SVG picture.
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "checks.h"
+#include "convergence_plot.h"
+#include "tool_files.h"
 #include "verdict.h"
 
+namespace {
+
+constexpr const char* USAGE = "Usage: verify [PLOT.svg]\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc > 2 || (argc == 2 && std::string(argv[1]) == "--help")) {
-        std::cerr << "Usage: verify [PLOT.svg]\n";
-        return argc == 2 ? 0 : 2;
+    std::string argument = argc == 2 ? argv[1] : "";
+    if (argument == "--help") {
+        std::cout << USAGE;
+        return 0;
+    }
+    if (argc > 2 || (!argument.empty() && argument[0] == '-')) {
+        std::cerr << USAGE;
+        return 2;
     }
     std::vector<Verdict> rows;
     std::vector<ConvergenceStudy> studies;
@@ -22,5 +36,11 @@ int main(int argc, char** argv) {
     checkKriging(rows, EXAMPLES_DIRECTORY);
     checkEigen(rows);
     printVerdictTable(std::cout, rows);
+    if (!argument.empty()) {
+        std::ostringstream picture;
+        writeConvergencePlot(picture, studies);
+        std::string error;
+        if (!writeWholeFile(argument, picture.str(), {}, error)) return refuse("verify", error);
+    }
     return allPass(rows) ? 0 : 1;
 }

@@ -117,7 +117,7 @@ void checkOrbits(std::vector<Verdict>& rows, std::vector<ConvergenceStudy>& stud
     for (const Method& m : METHODS) {
         std::string name = std::string("orbits ") + m.name;
         ConvergenceSeries position{std::string(m.name) + " position", {}, {}, m.positionOrder};
-        ConvergenceSeries energy{std::string(m.name) + " energy", {}, {}, m.finalEnergyOrder};
+        ConvergenceSeries energy{std::string(m.name) + " final energy", {}, {}, m.finalEnergyOrder};
         std::vector<double> largestLong, finalLong;
         for (int k = 0; k < RUNS; ++k) {
             int steps = m.coarsestSteps << k;
