@@ -22,7 +22,8 @@ constexpr double ORDER_TOLERANCE = 0.3;
 double observedOrder(double coarse, double fine);
 
 // errors[i] belongs to the step h / 2^i.  The measured text lists the order of every successive
-// pair; the verdict takes the finest pair, which must lie within ORDER_TOLERANCE of order.
+// pair; the verdict takes the finest pair, which must lie within ORDER_TOLERANCE of order.  Any
+// error that is zero or not finite fails the verdict.
 Verdict orderVerdict(const std::string& quantity, const std::vector<double>& errors, double order);
 
 // As orderVerdict, for a method whose error falls at least at the given order (it may fall

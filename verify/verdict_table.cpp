@@ -22,8 +22,12 @@ std::string orderList(const std::vector<double>& errors) {
     return text;
 }
 
+// The order of the finest pair; not a number when any error of the sequence is zero or not
+// finite (a run that blew up, or one that met the exact answer, shows no order).
 double finestOrder(const std::vector<double>& errors) {
     if (errors.size() < 2) return std::nan("");
+    for (double e : errors)
+        if (!(e > 0) || !std::isfinite(e)) return std::nan("");
     return observedOrder(errors[errors.size() - 2], errors.back());
 }
 
