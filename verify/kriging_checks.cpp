@@ -169,9 +169,9 @@ void checkKriging(std::vector<Verdict>& rows, const std::string&) {
     }
     std::vector<PointCheck> all = atData;
     all.insert(all.end(), atRandom.begin(), atRandom.end());
-    rows.push_back(worstVerdict("gridder at a datum (intercept 0): |est. - datum|/bound",
+    rows.push_back(worstVerdict("gridder at data, intercept 0: |est. - datum| / bound",
                                 atData, true));
     rows.push_back(worstVerdict("gridder: |sum of weights - 1| / bound", all, false));
-    rows.push_back(worstVerdict("gridder, random points: |est. - double solve|/bound", atRandom,
+    rows.push_back(worstVerdict("gridder at random points: |est. - double| / bound", atRandom,
                                 true));
 }

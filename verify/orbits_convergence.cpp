@@ -130,12 +130,13 @@ void checkOrbits(std::vector<Verdict>& rows, std::vector<ConvergenceStudy>& stud
             largestLong.push_back(ten.largestEnergy);
             finalLong.push_back(ten.finalEnergy);
         }
-        rows.push_back(orderVerdict(name + ": order, position", position.errors, m.positionOrder));
         rows.push_back(
-            orderVerdict(name + ": order, final energy", energy.errors, m.finalEnergyOrder));
-        rows.push_back(orderVerdict(name + ", 10 periods: order, largest energy err.",
-                                    largestLong, m.largestEnergyOrder));
-        Verdict final = orderVerdict(name + ", 10 periods: order, final energy err.", finalLong,
+            orderVerdict(name + ": order, position (1 period)", position.errors, m.positionOrder));
+        rows.push_back(orderVerdict(name + ": order, final energy (1 period)", energy.errors,
+                                    m.finalEnergyOrder));
+        rows.push_back(orderVerdict(name + ": order, largest energy (10 periods)", largestLong,
+                                    m.largestEnergyOrder));
+        Verdict final = orderVerdict(name + ": order, final energy (10 periods)", finalLong,
                                      m.finalEnergyOrder);
         final.measured += ratioText(largestLong.back(), finalLong.back());
         rows.push_back(final);

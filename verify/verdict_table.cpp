@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int QUANTITY_WIDTH = 52;
+constexpr int QUANTITY_WIDTH = 54;
 constexpr int EXPECTED_WIDTH = 18;
 constexpr int MEASURED_WIDTH = 40;
 

@@ -79,11 +79,11 @@ TEST(VerifyVerdict, tableCountsFailures) {
     std::vector<Verdict> rows{{"first", "1 +- 0.3", "1 1", true}, {"second", "<= 1", "2", false}};
     std::ostringstream out;
     printVerdictTable(out, rows);
-    std::string rule(52 + 18 + 40 + 7, '-');
-    EXPECT_EQ("quantity" + std::string(44, ' ') + "expected" + std::string(10, ' ') + "measured" +
+    std::string rule(54 + 18 + 40 + 7, '-');
+    EXPECT_EQ("quantity" + std::string(46, ' ') + "expected" + std::string(10, ' ') + "measured" +
                   std::string(32, ' ') + "verdict\n" + rule + "\n" + "first" +
-                  std::string(47, ' ') + "1 +- 0.3" + std::string(10, ' ') + "1 1" +
-                  std::string(37, ' ') + "pass\n" + "second" + std::string(46, ' ') + "<= 1" +
+                  std::string(49, ' ') + "1 +- 0.3" + std::string(10, ' ') + "1 1" +
+                  std::string(37, ' ') + "pass\n" + "second" + std::string(48, ' ') + "<= 1" +
                   std::string(14, ' ') + "2" + std::string(39, ' ') + "FAIL\n" +
                   "\n2 verdicts, 1 failed\n",
               out.str());
