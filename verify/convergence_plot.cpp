@@ -27,9 +27,9 @@ std::vector<PlotPoint> referenceLine(const ConvergenceSeries& s) {
 }
 
 void legendRow(std::ostream& out, double y, const std::string& colour, const std::string& text) {
-    out << "<line x1=\"" << SvgNumber{LEGEND_LEFT, 1} << "\" y1=\"" << SvgNumber{y, 1}
-        << "\" x2=\"" << SvgNumber{LEGEND_LEFT + 24, 1} << "\" y2=\"" << SvgNumber{y, 1}
-        << "\" stroke=\"" << colour << "\" stroke-width=\"2\"/>\n";
+    out << "<line x1=\"" << SvgNumber{LEGEND_LEFT, 1} << "\" y1=\"" << SvgNumber{y, 1} << "\" x2=\""
+        << SvgNumber{LEGEND_LEFT + 24, 1} << "\" y2=\"" << SvgNumber{y, 1} << "\" stroke=\""
+        << colour << "\" stroke-width=\"2\"/>\n";
     writeLabel(out, LEGEND_LEFT + 32, y + 4, text);
 }
 
@@ -54,7 +54,8 @@ void writePanel(std::ostream& out, const ConvergenceStudy& study, double top) {
         const ConvergenceSeries& s = study.series[k];
         std::string colour = COLOURS[k % COLOUR_COUNT];
         std::vector<PlotPoint> points;
-        for (std::size_t i = 0; i < s.steps.size(); ++i) points.push_back({s.steps[i], s.errors[i]});
+        for (std::size_t i = 0; i < s.steps.size(); ++i)
+            points.push_back({s.steps[i], s.errors[i]});
         writeCurve(out, frame, referenceLine(s), "reference", colour, 1);
         writeCurve(out, frame, points, "series", colour);
         writeMarkers(out, frame, points, "series", colour);

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "checks.h"
+#include "explicit_growth.h"
 #include "solvers.h"
 #include "stability_limit.h"
 
@@ -22,7 +23,7 @@ constexpr double DEPTH = 12;
 constexpr double START = 1;
 constexpr double END = 2;
 constexpr int COLUMNS = 3;
-constexpr int REFINEMENTS = 3;   // 13, 25 and 49 rows: spacing 1, 1/2, 1/4
+constexpr int REFINEMENTS = 3;  // 13, 25 and 49 rows: spacing 1, 1/2, 1/4
 constexpr double UNIT_ROUNDOFF = 0x1p-24;
 
 double halfSpace(double depth, double t) {
@@ -68,7 +69,8 @@ ConvergenceSeries coolingSeries(Method method, const char* label) {
         int steps = int(std::lround((END - START) / dt));
         static TemperatureField T;
         fillProfile(T, nz, dz, START);
-        for (int s = 0; s < steps; ++s) step(method, float(dt), float(dz), float(dz), COLUMNS, nz, T);
+        for (int s = 0; s < steps; ++s)
+            step(method, float(dt), float(dz), float(dz), COLUMNS, nz, T);
         series.steps.push_back(dz);
         series.errors.push_back(largestError(T, nz, dz, END));
     }
@@ -95,13 +97,9 @@ Verdict linearProfile(Method method, const char* quantity, int roundingsPerStep)
     return boundVerdict(quantity, largest, STEPS * roundingsPerStep * UNIT_ROUNDOFF * T0);
 }
 
-// The explicit method at a fraction of its stability limit, from random disturbances between
-// rows held at 0 (a disturbance of a steady state behaves alike, but there the rounding of the
-// larger temperatures would feed in new disturbances at every step).  The worst pattern is
-// multiplied per step by 1 - 2 fraction, so above the limit (fraction > 1) it grows by more than
-// 1 per step and below it nothing grows.  The measured growth is that of the largest disturbance
-// over the last 50 of 200 steps.
-double growthPerStep(double fraction) {
+}  // namespace
+
+double explicitGrowthPerStep(double fraction) {
     constexpr int N = 25, STEPS = 200, LAST = 50;
     constexpr float SPACING = 1;
     static TemperatureField T;
@@ -124,16 +122,15 @@ double growthPerStep(double fraction) {
     return 0;
 }
 
-}  // namespace
-
 void checkHeater(std::vector<Verdict>& rows, std::vector<ConvergenceStudy>& studies) {
-    ConvergenceStudy study{"heater: half-space cooling, t = 1 to 2", "depth spacing",
-                           "largest error / T0", {}};
+    ConvergenceStudy study{
+        "heater: half-space cooling, t = 1 to 2", "depth spacing", "largest error / T0", {}};
     study.series.push_back(coolingSeries(Method::explicitSteps, "explicit, kappa dt = dz^2/8"));
     study.series.push_back(coolingSeries(Method::adi, "ADI, kappa dt = dz/4"));
-    rows.push_back(orderVerdict("heater explicit: order, half-space cooling",
-                                study.series[0].errors, 2));
-    rows.push_back(orderVerdict("heater ADI: order, half-space cooling", study.series[1].errors, 2));
+    rows.push_back(
+        orderVerdict("heater explicit: order, half-space cooling", study.series[0].errors, 2));
+    rows.push_back(
+        orderVerdict("heater ADI: order, half-space cooling", study.series[1].errors, 2));
     studies.push_back(study);
 
     rows.push_back(linearProfile(Method::explicitSteps,
@@ -145,8 +142,8 @@ void checkHeater(std::vector<Verdict>& rows, std::vector<ConvergenceStudy>& stud
     // nothing may grow.
     constexpr double ABOVE = 1.05, BELOW = 0.95;
     rows.push_back(thresholdVerdict("heater explicit at 1.05 x limit: growth per step",
-                                    growthPerStep(ABOVE), 1, true,
+                                    explicitGrowthPerStep(ABOVE), 1, true,
                                     " (" + realText(2 * ABOVE - 1, 3) + ")"));
     rows.push_back(thresholdVerdict("heater explicit at 0.95 x limit: growth per step",
-                                    growthPerStep(BELOW), 1, false));
+                                    explicitGrowthPerStep(BELOW), 1, false));
 }

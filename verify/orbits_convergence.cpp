@@ -11,6 +11,7 @@
 #include "checks.h"
 #include "integrators.h"
 #include "invariants.h"
+#include "kepler_orbit.h"
 
 namespace {
 
@@ -58,18 +59,14 @@ double positionError(const OrbitState& a, const OrbitState& b) {
     return largest;
 }
 
-struct RunErrors {
-    double position = 0;      // at the end, against the start (whole periods)
-    double finalEnergy = 0;   // |E_end - E_0| / |E_0|
-    double largestEnergy = 0; // the largest |E - E_0| / |E_0| at the end of any step
-};
+}  // namespace
 
-RunErrors run(int method, int stepsPerPeriod, int periods) {
+KeplerErrors keplerRun(int method, int stepsPerPeriod, int periods) {
     const OrbitState start = pericentre();
     OrbitState s = start;
     double e0 = energy(start);
     double dt = PERIOD / stepsPerPeriod;
-    RunErrors errors;
+    KeplerErrors errors;
     long steps = static_cast<long>(stepsPerPeriod) * periods;
     for (long step = 0; step < steps; ++step) {
         integrateStep(dt, G, method, MASS, BODIES, s.velocity, s.position);
@@ -80,6 +77,8 @@ RunErrors run(int method, int stepsPerPeriod, int periods) {
     errors.position = positionError(s, start);
     return errors;
 }
+
+namespace {
 
 struct Method {
     int intOpt;
@@ -112,8 +111,8 @@ std::string ratioText(double largest, double final) {
 }  // namespace
 
 void checkOrbits(std::vector<Verdict>& rows, std::vector<ConvergenceStudy>& studies) {
-    ConvergenceStudy study{"orbits: Kepler orbit, e = 0.5, one period", "time step",
-                           "error after one period", {}};
+    ConvergenceStudy study{
+        "orbits: Kepler orbit, e = 0.5, one period", "time step", "error after one period", {}};
     for (const Method& m : METHODS) {
         std::string name = std::string("orbits ") + m.name;
         ConvergenceSeries position{std::string(m.name) + " position", {}, {}, m.positionOrder};
@@ -121,12 +120,12 @@ void checkOrbits(std::vector<Verdict>& rows, std::vector<ConvergenceStudy>& stud
         std::vector<double> largestLong, finalLong;
         for (int k = 0; k < RUNS; ++k) {
             int steps = m.coarsestSteps << k;
-            RunErrors one = run(m.intOpt, steps, 1);
+            KeplerErrors one = keplerRun(m.intOpt, steps, 1);
             position.steps.push_back(PERIOD / steps);
             position.errors.push_back(one.position);
             energy.steps.push_back(PERIOD / steps);
             energy.errors.push_back(one.finalEnergy);
-            RunErrors ten = run(m.intOpt, steps, LONG_RUN_PERIODS);
+            KeplerErrors ten = keplerRun(m.intOpt, steps, LONG_RUN_PERIODS);
             largestLong.push_back(ten.largestEnergy);
             finalLong.push_back(ten.finalEnergy);
         }

@@ -36,8 +36,8 @@ Verdict boundVerdict(const std::string& quantity, double measured, double bound)
 
 // measured > threshold (or, with above false, measured <= threshold); note follows the expected
 // threshold (what theory says the measurement itself should be, for instance).
-Verdict thresholdVerdict(const std::string& quantity, double measured, double threshold,
-                         bool above, const std::string& note = "");
+Verdict thresholdVerdict(const std::string& quantity, double measured, double threshold, bool above,
+                         const std::string& note = "");
 
 // A real as the table shows it: general notation, significant digits as asked.
 std::string realText(double value, int significant = 4);

@@ -67,11 +67,11 @@ Verdict boundVerdict(const std::string& quantity, double measured, double bound)
     return {quantity, "<= " + realText(bound, 3), realText(measured, 3), measured <= bound};
 }
 
-Verdict thresholdVerdict(const std::string& quantity, double measured, double threshold,
-                         bool above, const std::string& note) {
+Verdict thresholdVerdict(const std::string& quantity, double measured, double threshold, bool above,
+                         const std::string& note) {
     bool pass = above ? measured > threshold : measured <= threshold;
-    return {quantity, (above ? "> " : "<= ") + realText(threshold, 4) + note,
-            realText(measured, 6), pass};
+    return {quantity, (above ? "> " : "<= ") + realText(threshold, 4) + note, realText(measured, 6),
+            pass};
 }
 
 void printVerdictTable(std::ostream& out, const std::vector<Verdict>& rows) {

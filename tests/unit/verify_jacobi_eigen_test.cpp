@@ -1,11 +1,10 @@
-#include "jacobi_eigen.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
 #include "dense_inverse.h"
+#include "jacobi_eigen.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "verdict.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
+
+#include "verdict.h"
 
 namespace {
 
