@@ -9,5 +9,7 @@
 
 void checkOrbits(std::vector<Verdict>& rows, std::vector<ConvergenceStudy>& studies);
 void checkHeater(std::vector<Verdict>& rows, std::vector<ConvergenceStudy>& studies);
-void checkKriging(std::vector<Verdict>& rows, const std::string& exampleDirectory);
+void checkKriging(std::vector<Verdict>& rows);
 void checkEigen(std::vector<Verdict>& rows);
+// The example elevations, read from exampleDirectory/gridder.
+void checkCrossValidation(std::vector<Verdict>& rows, const std::string& exampleDirectory);

@@ -29,7 +29,7 @@ Verdict worstVerdict(const std::string& quantity, const std::vector<PointCheck>&
 
 }  // namespace
 
-void checkKriging(std::vector<Verdict>& rows, const std::string&) {
+void checkKriging(std::vector<Verdict>& rows) {
     Scatter s = exampleScatter();
     std::vector<PointCheck> atData, atRandom;
     for (int i = 0; i < int(s.x.size()); i += DATUM_STRIDE) {

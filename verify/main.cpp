@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     std::vector<ConvergenceStudy> studies;
     checkOrbits(rows, studies);
     checkHeater(rows, studies);
-    checkKriging(rows, EXAMPLES_DIRECTORY);
+    checkKriging(rows);
+    checkCrossValidation(rows, EXAMPLES_DIRECTORY);
     checkEigen(rows);
     printVerdictTable(std::cout, rows);
     if (!argument.empty()) {

@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "cross_validation_bands.h"
 #include "eigen_comparison.h"
 #include "explicit_growth.h"
 #include "integrators.h"
@@ -83,6 +84,23 @@ TEST(VerifyChecks, eigenBoundsFollowTheTolerance) {
     EigenComparison claimedTooTight;
     for (int n : {5, 12}) compareEigen(n, random, 1e-3f, 1e-6f, claimedTooTight);
     EXPECT_GT(claimedTooTight.angle, 1);
+}
+
+// The right variances keep the mean squared standardized error within its band; a model whose
+// variances are half or twice the field's leaves it, while the mean stays unbiased either way.
+TEST(VerifyChecks, leaveOneOutCatchesVariancesOffByTwo) {
+    struct Case {
+        double factor;
+        bool squaresInBand;
+    };
+    for (Case c : {Case{1, true}, Case{0.5, false}, Case{2, false}}) {
+        SCOPED_TRACE(c.factor);
+        CrossValidationSummary s = fieldLeaveOneOut(c.factor);
+        EXPECT_EQ(400, s.n);
+        EXPECT_EQ(0, s.zeroDeviations);
+        EXPECT_LE(std::fabs(s.meanStandardized), meanBand(s));
+        EXPECT_EQ(c.squaresInBand, std::fabs(s.meanSquaredStandardized - 1) <= squaresBand(s));
+    }
 }
 
 }  // namespace
