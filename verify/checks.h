@@ -1,5 +1,5 @@
 #pragma once
-// The four groups of checks.  Each appends its verdicts to rows; the convergence studies also
+// The groups of checks.  Each appends its verdicts to rows; the convergence studies also
 // hand their error sequences to the plot.
 #include <string>
 #include <vector>

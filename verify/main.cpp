@@ -16,13 +16,20 @@
 namespace {
 
 constexpr const char* USAGE = "Usage: verify [PLOT.svg]\n";
+constexpr const char* HELP =
+    "Usage: verify [PLOT.svg]\n"
+    "\n"
+    "Runs the numerical routines of orbits, heater, gridder and factor against theory and\n"
+    "prints one table: each quantity, what theory expects, what was measured, and the\n"
+    "verdict.  Exit status 1 when a verdict fails.  With PLOT.svg, also draws the\n"
+    "convergence studies (error against step or spacing, log-log) there.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string argument = argc == 2 ? argv[1] : "";
     if (argument == "--help") {
-        std::cout << USAGE;
+        std::cout << HELP;
         return 0;
     }
     if (argc > 2 || (!argument.empty() && argument[0] == '-')) {
