@@ -65,8 +65,9 @@ void BM_Krige61x61From4000(benchmark::State& state) {
     for (int iy = 0; iy < MAX_GRID; ++iy)
         for (int ix = 0; ix < MAX_GRID; ++ix) {
             float radius = CUTOFF;
-            used += searchNeighbors(model, s.x.data(), s.y.data(), MAX_DATA, s.gridX(ix),
-                                    s.gridY(iy), radius, *work);
+            SearchOutcome found = searchNeighbors(model, s.x.data(), s.y.data(), MAX_DATA,
+                                                  s.gridX(ix), s.gridY(iy), radius, *work);
+            used += found.count;
         }
 
     for (auto _ : state) {

@@ -1,77 +1,27 @@
 #include "kriging.h"
 
 #include <cmath>
-#include <iomanip>
-#include <iostream>
 
-#include "lu.h"
+#include "krige_point.h"
 #include "notation.h"
 
-namespace {
-
-// The ordinary-kriging system of size m + 1: the variogram block bordered by a row and a column of
-// ones (the weights sum to one), a zero corner, and 1 as the last right-hand side.  The block is
-// saved first because the solve overwrites it and the variance needs it.
-void completeSystem(KrigingWork& work, int m) {
-    for (int j = 0; j < m; ++j)
-        for (int k = 0; k < m; ++k) work.savedBlock[j][k] = work.matrix[j][k];
-    for (int k = 0; k < m; ++k) {
-        work.matrix[m][k] = 1;
-        work.matrix[k][m] = 1;
-    }
-    work.matrix[m][m] = 0;
-    work.rhs[m] = 1;
-}
-
-float weightedSum(const float weight[], const float z[], const int neighbor[], int m) {
-    float estimate = 0;
-    for (int k = 0; k < m; ++k)
-        estimate = static_cast<float>(estimate + static_cast<double>(weight[k]) * z[neighbor[k]]);
-    return estimate;
-}
-
-// sum(w_k b_k) - 1/2 sum_j sum_k w_j w_k A_jk in one running float, the first sum entered first.
-float krigingVariance(const KrigingWork& work, int m) {
-    const float* w = work.rhs;
-    float variance = 0;
-    for (int k = 0; k < m; ++k)
-        variance = static_cast<float>(variance + static_cast<double>(w[k]) * work.savedRhs[k]);
-    for (int j = 0; j < m; ++j)
-        for (int k = 0; k < m; ++k)
-            variance = static_cast<float>(variance - 0.5 * w[j] * static_cast<double>(w[k]) *
-                                                         work.savedBlock[j][k]);
-    return variance;
-}
-
-}  // namespace
-
-void checkWeightSum(float weight[], int m) {
+bool checkWeightSum(float weight[], int m, std::ostream& console) {
     float sum = 0;
     for (int k = 0; k < m; ++k) sum = static_cast<float>(static_cast<double>(sum) + weight[k]);
-    if (!(std::fabs(static_cast<double>(sum) - 1.0) > 0.02)) return;
-    std::cout << " WARNING: ILL-CONDITIONED MATRIX IN SUBROUTINE INTERP:\n"
-              << "    SUM OF KRIGING WEIGHTS = " << num(sum) << " (SHOULD BE 1.)\n";
+    if (!(std::fabs(static_cast<double>(sum) - 1.0) > 0.02)) return false;
+    console << " WARNING: ILL-CONDITIONED MATRIX IN SUBROUTINE INTERP:\n"
+            << "    SUM OF KRIGING WEIGHTS = " << num(sum) << " (SHOULD BE 1.)\n";
     float reciprocal = static_cast<float>(1.0 / sum);
     for (int k = 0; k < m; ++k)
         weight[k] = static_cast<float>(static_cast<double>(weight[k]) * reciprocal);
+    return true;
 }
 
 void INTERP(float curve0, float curve1, float curve2, float curve3, const float x[],
             const float y[], const float z[], int n, float halfRMax, float vMax, float x0, float y0,
             float& cutoff, float& estimate, float& standardDeviation, KrigingWork& work) {
-    std::cout << "\n * Begin kriging for one point...\n";
     VariogramModel model{curve0, curve1, curve2, curve3, halfRMax};
-    int m = searchNeighbors(model, x, y, n, x0, y0, cutoff, work);
-    std::cout << std::setw(5) << m << " data used in estimate\n";
-
-    completeSystem(work, m);
-    luDecompose(m + 1, work.matrix, work.pivot);
-    luBackSubstitute(work.matrix, m + 1, work.pivot, work.rhs);
-    checkWeightSum(work.rhs, m);
-
-    estimate = weightedSum(work.rhs, z, work.neighbor, m);
-    float variance = static_cast<float>(static_cast<double>(krigingVariance(work, m)) * vMax);
-    // A negative variance, and a negative zero (which would print as -0), count as 0.
-    if (variance <= 0) variance = 0;
-    standardDeviation = static_cast<float>(std::sqrt(static_cast<double>(variance)));
+    PointEstimate point = krigePoint(model, vMax, x, y, z, n, x0, y0, cutoff, work, std::cout);
+    estimate = point.estimate;
+    standardDeviation = point.standardDeviation;
 }

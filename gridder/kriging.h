@@ -1,15 +1,17 @@
 #pragma once
 // Ordinary kriging of one grid point from the data around it, with a report of every step on the
 // console.
+#include <iostream>
+
 #include "neighbors.h"
 
-// The estimate and its standard deviation at (x0, y0).  cutoff is this point's working copy of
-// the cutoff radius: the neighbour search may shrink or enlarge it.  The variance is the
-// mean-squared-difference model times vMax, so the result is the ordinary-kriging variance.
+// The estimate and its standard deviation at (x0, y0), the report on standard output: krigePoint
+// in the argument order the dialogue names.  cutoff is this point's working copy of the cutoff
+// radius: the neighbour search may shrink or enlarge it.
 void INTERP(float curve0, float curve1, float curve2, float curve3, const float x[],
             const float y[], const float z[], int n, float halfRMax, float vMax, float x0, float y0,
             float& cutoff, float& estimate, float& standardDeviation, KrigingWork& work);
 
-// Sums the m weights; when the sum is more than 0.02 away from 1, warns that the matrix is
-// ill-conditioned and divides every weight by the sum.
-void checkWeightSum(float weight[], int m);
+// Sums the m weights; when the sum is more than 0.02 away from 1, warns on console that the
+// matrix is ill-conditioned, divides every weight by the sum and returns true.
+bool checkWeightSum(float weight[], int m, std::ostream& console = std::cout);

@@ -74,8 +74,9 @@ int gatherNearest(const VariogramModel& model, const float x[], const float y[],
     return count;
 }
 
-int searchNeighbors(const VariogramModel& model, const float x[], const float y[], int n, float x0,
-                    float y0, float& radius, KrigingWork& work) {
+SearchOutcome searchNeighbors(const VariogramModel& model, const float x[], const float y[], int n,
+                              float x0, float y0, float& radius, KrigingWork& work,
+                              std::ostream& console) {
     bool limitWarned = false;
     bool minimumWarned = false;
     int lastDirection = 0;
@@ -84,15 +85,15 @@ int searchNeighbors(const VariogramModel& model, const float x[], const float y[
     for (;;) {
         int m = gatherNeighbors(model, x, y, n, x0, y0, radius, work);
         int direction = m > MAX_NEIGHBORS ? -1 : (m < MIN_NEIGHBORS ? 1 : 0);
-        if (direction == 0) return m;
+        if (direction == 0) return {m, false};
         if (direction < 0 && !limitWarned) {
-            std::cout << "     Warning: Internal limit of " << std::setw(4) << MAX_NEIGHBORS
-                      << " neighbors was reached.\n";
+            console << "     Warning: Internal limit of " << std::setw(4) << MAX_NEIGHBORS
+                    << " neighbors was reached.\n";
             limitWarned = true;
         }
         if (direction > 0 && !minimumWarned) {
-            std::cout << "     Warning: Internal minimum of " << std::setw(4) << MIN_NEIGHBORS
-                      << " neighbors was not reached.\n";
+            console << "     Warning: Internal minimum of " << std::setw(4) << MIN_NEIGHBORS
+                    << " neighbors was not reached.\n";
             minimumWarned = true;
         }
         if (lastDirection != 0 && direction != lastDirection) turned = true;
@@ -104,13 +105,13 @@ int searchNeighbors(const VariogramModel& model, const float x[], const float y[
         bool stuck = changed == radius || (direction > 0 && !(radius > 0));
         if (stuck || countedChanges > MAX_RADIUS_CHANGES) {
             m = gatherNearest(model, x, y, n, x0, y0, work);
-            std::cout << "     Warning: No cutoff radius gives " << MIN_NEIGHBORS << " to "
-                      << MAX_NEIGHBORS << " neighbors; the " << m << " nearest data are used.\n";
-            return m;
+            console << "     Warning: No cutoff radius gives " << MIN_NEIGHBORS << " to "
+                    << MAX_NEIGHBORS << " neighbors; the " << m << " nearest data are used.\n";
+            return {m, true};
         }
         radius = changed;
-        std::cout << "     Cutoff radius temporarily " << (direction < 0 ? "reduced" : "increased")
-                  << " to " << num(radius) << "\n";
+        console << "     Cutoff radius temporarily " << (direction < 0 ? "reduced" : "increased")
+                << " to " << num(radius) << "\n";
         lastDirection = direction;
     }
 }

@@ -3,6 +3,8 @@
 // adjusted for this point alone until between MIN_NEIGHBORS and MAX_NEIGHBORS are inside.  As the
 // neighbours are found, the variogram block of the kriging system and its right-hand side are
 // filled.
+#include <iostream>
+
 #include "capacities.h"
 #include "coefficients.h"
 #include "lu.h"
@@ -36,8 +38,14 @@ int gatherNeighbors(const VariogramModel& model, const float x[], const float y[
 int gatherNearest(const VariogramModel& model, const float x[], const float y[], int n, float x0,
                   float y0, KrigingWork& work);
 
-// The adaptive search with its console report: the radius shrinks by RADIUS_SHRINK while too many
-// data are inside and grows by RADIUS_GROWTH while too few, each change printed, each bound
-// warned about once.  The changes compound.  Returns the number of neighbours entered.
-int searchNeighbors(const VariogramModel& model, const float x[], const float y[], int n, float x0,
-                    float y0, float& radius, KrigingWork& work);
+struct SearchOutcome {
+    int count = 0;        // neighbours entered
+    bool gaveUp = false;  // no radius held the bounds: the nearest data were entered instead
+};
+
+// The adaptive search with its report on console: the radius shrinks by RADIUS_SHRINK while too
+// many data are inside and grows by RADIUS_GROWTH while too few, each change printed, each bound
+// warned about once.  The changes compound.
+SearchOutcome searchNeighbors(const VariogramModel& model, const float x[], const float y[], int n,
+                              float x0, float y0, float& radius, KrigingWork& work,
+                              std::ostream& console = std::cout);

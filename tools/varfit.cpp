@@ -43,5 +43,6 @@ int main(int argc, char** argv) {
         if (!writeWholeFile(argv[3], plot.str(), {argv[1]}, error)) return refuse("varfit", error);
     }
     std::cout << fitAnswers(fit);
+    if (fit.heldFrom > 0) std::cerr << heldNote(fit, rMax);
     return 0;
 }

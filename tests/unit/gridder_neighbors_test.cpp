@@ -49,7 +49,7 @@ class NeighborSearch : public testing::Test {
     Points p;
     int search(float& radius, std::string& output) {
         CaptureOutput out;
-        int m = searchNeighbors(MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, radius, *work);
+        int m = searchNeighbors(MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, radius, *work).count;
         output = out.str();
         return m;
     }

@@ -33,6 +33,12 @@ void expectGridderAccepts(const VariogramFit& fit) {
     }
     EXPECT_TRUE(staysNonNegative(c[0], c[1], c[2], c[3]))
         << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
+    // Kriging evaluates the model out to the whole diagonal, t = 2, as gridder does in floats.
+    for (int i = 0; i <= 4000; ++i) {
+        float t = static_cast<float>(i / 2000.0);
+        ASSERT_GE(variogramPolynomial(c[0], c[1], c[2], c[3], t), 0.0f)
+            << "t = " << t << ": " << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
+    }
 }
 
 // Bins of width 1 out to 2 * half with variances from a function of distance.
@@ -105,7 +111,29 @@ TEST(VariogramFit, RecoversAnAdmissibleCubic) {
     EXPECT_NEAR(1.2 / scale, fit.curve[1], 1e-6);
     EXPECT_NEAR(0.3 / scale, fit.curve[2], 1e-6);
     EXPECT_NEAR(-0.4 / scale, fit.curve[3], 1e-6);
+    EXPECT_EQ(0, fit.heldFrom);  // P(2) = 0.5: nothing to hold beyond rMax/2
     expectGridderAccepts(fit);
+}
+
+// A cubic that rises within rMax/2 and falls below zero at t = 1.3384 before the diagonal: the
+// fit is held up out there at some cost within rMax/2, and says where the free fit would cross.
+TEST(VariogramFit, HeldAtOrAboveZeroOutToTheDiagonal) {
+    const double half = 20;
+    auto model = [&](double r) {
+        double t = r / half;
+        return 5 * (0.2 + 2 * t - 1.2 * t * t * t);
+    };
+    VariogramFit fit;
+    std::string error;
+    ASSERT_TRUE(fitVariogram(binsOf(20, model), 2 * half, fit, error));
+    EXPECT_NEAR(1.338356280190355, fit.heldFrom, 1e-8);
+    expectGridderAccepts(fit);
+    EXPECT_EQ(
+        "varfit: the best fit within rMax/2 alone would fall below zero at t = 1.34 (r = 26.77), "
+        "where kriging still uses it; the model printed is held at or above zero out to the whole "
+        "diagonal (t = 2).  Check its fit to the bins in the plot, or compare it with other models "
+        "by krigcv.\n",
+        heldNote(fit, 2 * half));
 }
 
 // Variances that dip steeply would pull a free cubic below zero: the fit stays admissible and

@@ -1,0 +1,26 @@
+#pragma once
+// Ordinary kriging of one point, exactly as the second run does it for each grid node: the
+// neighbour search with its console lines, the kriging system, its solve, the weight check with
+// its warning, the estimate and the variance.  Tools that krige single points (cross-validation)
+// call this, so that their numbers equal the program's digit for digit.
+#include <ostream>
+
+#include "coefficients.h"
+#include "neighbors.h"
+
+struct PointEstimate {
+    float estimate = 0;
+    float variance = 0;  // the kriging variance times vMax; never negative
+    float standardDeviation = 0;
+    int neighbors = 0;            // data in the system
+    bool searchGaveUp = false;    // no radius held the bounds: the nearest data were used
+    bool illConditioned = false;  // the weights missed a sum of 1 by more than 0.02
+};
+
+// Kriges (x0, y0) from the n data.  cutoff is this point's working copy of the cutoff radius:
+// the search may shrink or enlarge it, and the caller sees the final radius.  Every line that the
+// program shows for the point ("Begin kriging", the search, the count, the warning) goes to
+// console.  Cost: one scan of the data per radius tried, m^2/2 model values and an O(m^3) solve.
+PointEstimate krigePoint(const VariogramModel& model, float vMax, const float x[], const float y[],
+                         const float z[], int n, float x0, float y0, float& cutoff,
+                         KrigingWork& work, std::ostream& console);

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "run_program.h"
+
+namespace {
+
+// 16 data on a jittered 4 x 4 layout over 0..90; every value a few digits, so that a position
+// typed as grid limits is the very float of the datum.
+const std::string DATA =
+    "0 0 10.5\n30.5 2 12\n61 0.5 9.25\n90 1 14\n"
+    "1 29.5 11\n31.25 30 15.5\n59.5 31 13\n89 28 10\n"
+    "0.5 60 8\n29 61.5 12.75\n60.5 59 16\n90 60.5 11.5\n"
+    "2 90 9.5\n30 89 13.25\n62 90 12\n88.5 89.5 10.25\n";
+const std::string MODEL = "0.05\n1.2\n-0.3\n0.02\n6.5\n";
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
+}
+
+std::vector<std::string> words(const std::string& line) {
+    std::vector<std::string> result;
+    std::istringstream in(line);
+    for (std::string word; in >> word;) result.push_back(word);
+    return result;
+}
+
+// A datum inside the extent, left out of the file: gridder's second run kriges a grid whose
+// south-west node lies on it, and krigcv's residual line for it shows the very same estimate and
+// standard deviation.  Cutoffs that take every datum, that take some and that must grow.
+TEST(Krigcv, EstimatesEqualGriddersOnTheDatumLeftOut) {
+    std::vector<std::string> records = lines(DATA);
+    for (const char* cutoff : {"1e30", "40", "12"}) {
+        ProgramRun cv = runTool("krigcv", {"data.txt", cutoff, "model.txt", "--residuals", "r.txt"},
+                                {{"data.txt", DATA}, {"model.txt", MODEL}});
+        ASSERT_EQ(0, cv.status) << cv.err;
+        std::vector<std::string> residuals = lines(cv.file("r.txt"));
+        ASSERT_EQ(16u, residuals.size());
+        for (int left : {5, 6, 9, 10}) {
+            std::string others;
+            for (int i = 0; i < 16; ++i)
+                if (i != left) others += records[i] + "\n";
+            std::vector<std::string> datum = words(records[left]);
+            std::string answers = "data.txt yes " + datum[0] + " 95 " + datum[1] + " 95 2 2 " +
+                                  MODEL + cutoff + " est.grd sd.grd\n";
+            ProgramRun grid = runProgram("gridder", answers, {{"data.txt", others}});
+            ASSERT_EQ(0, grid.status);
+            std::vector<std::string> row = words(residuals[left]);
+            ASSERT_EQ(7u, row.size());
+            // Values from the north: the south-west node is the third.
+            EXPECT_EQ(lines(grid.file("est.grd"))[4], row[3]) << "datum " << left << " " << cutoff;
+            EXPECT_EQ(lines(grid.file("sd.grd"))[4], row[5]) << "datum " << left << " " << cutoff;
+        }
+    }
+}
+
+TEST(Krigcv, RefusalsWriteNothing) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string model;
+        int status;
+        std::string err;
+    } cases[] = {
+        {{"data.txt", "40", "model.txt", "--residuals", "r.txt", "--plot", "p.svg"},
+         "0.05\n1.2\nabc\n0.02\n6.5\n",
+         1,
+         "krigcv: model.txt:3: not a number: abc\n"},
+        {{"data.txt", "40", "model.txt", "--plot", "model.txt"},
+         MODEL,
+         1,
+         "krigcv: model.txt is an input; krigcv never writes over its inputs\n"},
+        {{"data.txt", "40", "missing.txt", "--plot", "p.svg"},
+         MODEL,
+         1,
+         "krigcv: missing.txt: cannot be opened\n"},
+        {{"data.txt", "4O", "model.txt"},
+         MODEL,
+         2,
+         "krigcv: CUTOFF must be a number, as typed into gridder's second run: 4O\n"},
+    };
+    for (const Case& c : cases) {
+        ProgramRun run = runTool("krigcv", c.args, {{"data.txt", DATA}, {"model.txt", c.model}});
+        EXPECT_EQ(c.status, run.status);
+        EXPECT_EQ(c.err, run.err);
+        EXPECT_EQ("", run.out);
+        EXPECT_FALSE(run.hasFile("r.txt") || run.hasFile("p.svg"));
+        EXPECT_EQ(c.model, run.file("model.txt"));
+    }
+}
+
+TEST(Krigcv, AnswersHelpAndVersion) {
+    ProgramRun help = runTool("krigcv", {"--help"});
+    EXPECT_EQ(0, help.status);
+    EXPECT_EQ(0u, help.out.find("Usage: krigcv DATA_FILE CUTOFF POLYNOMIAL_FILE... [--residuals "
+                                "FILE]\n"));
+    ProgramRun version = runTool("krigcv", {"data.txt", "--version"});
+    EXPECT_EQ(0, version.status);
+    EXPECT_EQ("krigcv 1.0.0\n", version.out);
+}
+
+}  // namespace
