@@ -1,11 +1,11 @@
-# Front door of the suite: `make demo` and `make test` (and `make bench`).
+# Front door of the suite: `make demo`, `make test` and `make verify` (and `make bench`).
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 DEMO_DIR   ?= demo-output
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?=
 
-.PHONY: all deps build test test-sanitize demo bench fuzz clean
+.PHONY: all deps build test test-sanitize demo verify bench fuzz clean
 
 all: build
 
@@ -43,6 +43,13 @@ test-sanitize: deps
 
 demo: build
 	@sh examples/demo.sh "$(CURDIR)/$(BUILD)/bin" "$(CURDIR)/$(DEMO_DIR)"
+
+# The numerical routines against theory: one table, status 1 when a verdict fails, and the
+# convergence studies drawn in $(VERIFY_PLOT).
+VERIFY_PLOT ?= $(BUILD)/convergence.svg
+verify: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target verify
+	$(BUILD)/bin/verify $(VERIFY_PLOT)
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done

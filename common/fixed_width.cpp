@@ -81,14 +81,16 @@ void writeFixedWidthAs(std::ostream& os, int w, T value, int streamDecimalsCap) 
             return;
         }
         // A value that rounds up to the next power of ten, or a negative zero, can come out one
-        // character wider than the field: drop decimals until it fits.
+        // character wider than the field: drop decimals until it fits.  The stream keeps s all
+        // the same: callers size their later general-notation output by the decimals the field
+        // was laid out for, not by what the rounding left room for.
         while (len > w && shown > 0) len = formatFixed(text, v, --shown);
         if (len > w) {
             fill(os, w, '*');
             return;
         }
         padded(os, w, text, len);
-        os.precision(shown);
+        os.precision(s);
         return;
     }
 

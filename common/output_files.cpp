@@ -24,6 +24,18 @@ void delist(OutputFile* file) {
         if (slot == file) slot = nullptr;
 }
 
+// The absolute path a name leads to, links and "." and ".." resolved as far as the path exists.
+// (A relative name is made absolute first: where nothing of it exists yet, it would otherwise
+// come back as typed.)
+std::filesystem::path placeOf(const std::string& name, std::error_code& error) {
+    std::error_code local;
+    std::filesystem::path absolute = std::filesystem::absolute(name, local);
+    std::filesystem::path place;
+    if (!local) place = std::filesystem::weakly_canonical(absolute, local);
+    if (local) error = local;
+    return place;
+}
+
 }  // namespace
 
 OutputFile::OutputFile() { enlist(this); }
@@ -46,7 +58,13 @@ bool OutputFile::create(const std::string& name, bool reportFailure) {
 
 bool namesOneFile(const std::string& a, const std::string& b) {
     std::error_code ignored;  // a name that exists as no file names no existing file
-    return a == b || std::filesystem::equivalent(a, b, ignored);
+    if (a == b || std::filesystem::equivalent(a, b, ignored)) return true;
+    // A file not created yet has no identity to compare, only its place: "./x" and "x" are one
+    // file once either is created.
+    std::error_code error;
+    std::filesystem::path placeA = placeOf(a, error);
+    std::filesystem::path placeB = placeOf(b, error);
+    return !error && placeA == placeB;
 }
 
 void stopProgram(int status) {

@@ -19,8 +19,8 @@ class OutputFile : public std::ofstream {
     bool create(const std::string& name, bool reportFailure = true);
 };
 
-// Whether two names typed at the console name one file: the same text, or two paths to one
-// existing file.  A program must neither open one output file twice (the two streams would
+// Whether two names typed at the console name one file: the same text, two paths to one
+// existing file, or two paths to one place where no file is yet.  A program must neither open one output file twice (the two streams would
 // overwrite each other) nor create an output file over an input it still has to read.
 bool namesOneFile(const std::string& a, const std::string& b);
 

@@ -10,31 +10,34 @@
 
 namespace {
 
-constexpr int MAX_NUMBER_CHARS = 19;
+using NumberText = char[MAX_NUMBER_LENGTH + 1];
 
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
-// Collects the characters of one number (at most 19 kept, the rest of it consumed) into text.
-// Returns false, with the stream failed, when no digit of a number could be taken.
-bool takeNumberText(std::istream& in, char (&text)[MAX_NUMBER_CHARS + 1], bool realNumber,
-                    bool& nonZeroMantissa) {
-    std::istream::sentry ready(in);  // skips white space; fails at the end of the stream
-    if (!ready) return false;
+// Collects the characters of one whole number into text.  Returns false, with the stream
+// failed, when no digit of a number could be taken or the number is longer than text holds.
+bool takeNumberText(std::istream& in, NumberText& text, bool realNumber, bool& nonZeroMantissa) {
+    if (!skipBlankRun(in)) return false;
     std::streambuf* buf = in.rdbuf();
     int len = 0;
     bool digits = false;
+    bool tooLong = false;
     nonZeroMantissa = false;
     int c = buf->sgetc();
-    // Each taken character is kept (up to the limit) and the next one looked at.
+    // The character that would overflow text stays unread and ends the item.
     auto take = [&] {
-        if (len < MAX_NUMBER_CHARS) text[len++] = static_cast<char>(c);
+        if (len == MAX_NUMBER_LENGTH) {
+            tooLong = true;
+            return;
+        }
+        text[len++] = static_cast<char>(c);
         c = buf->snextc();
     };
     auto takeSign = [&] {
-        if (c == '+' || c == '-') take();
+        if (!tooLong && (c == '+' || c == '-')) take();
     };
     auto takeDigits = [&](bool mantissa) {
-        for (; isDigit(c); take()) {
+        for (; !tooLong && isDigit(c); take()) {
             if (mantissa) {
                 digits = true;
                 if (c != '0') nonZeroMantissa = true;
@@ -43,19 +46,22 @@ bool takeNumberText(std::istream& in, char (&text)[MAX_NUMBER_CHARS + 1], bool r
     };
     takeSign();
     takeDigits(true);
-    if (realNumber && c == '.') {
+    if (!tooLong && realNumber && c == '.') {
         take();
         takeDigits(true);
     }
-    if (realNumber && digits && (c == 'e' || c == 'E')) {
+    if (!tooLong && realNumber && digits && (c == 'e' || c == 'E')) {
         take();
         takeSign();
         takeDigits(false);
     }
     if (c == std::char_traits<char>::eof()) in.setstate(std::ios::eofbit);
     text[len] = '\0';
-    if (!digits) in.setstate(std::ios::failbit);
-    return digits;
+    if (!digits || tooLong) {
+        in.setstate(std::ios::failbit);
+        return false;
+    }
+    return true;
 }
 
 // The text as a double; an exponent without digits counts as no exponent.
@@ -69,7 +75,7 @@ double toDouble(const char* text, bool& outOfRange) {
 }  // namespace
 
 bool readReal(std::istream& in, float& target) {
-    char text[MAX_NUMBER_CHARS + 1];
+    NumberText text;
     bool nonZero;
     if (!takeNumberText(in, text, true, nonZero)) return false;
     bool outOfRange;
@@ -87,7 +93,7 @@ bool readReal(std::istream& in, float& target) {
 }
 
 bool readReal(std::istream& in, double& target) {
-    char text[MAX_NUMBER_CHARS + 1];
+    NumberText text;
     bool nonZero;
     if (!takeNumberText(in, text, true, nonZero)) return false;
     bool outOfRange;
@@ -103,7 +109,7 @@ bool readReal(std::istream& in, double& target) {
 }
 
 bool readInt(std::istream& in, int& target) {
-    char text[MAX_NUMBER_CHARS + 1];
+    NumberText text;
     bool nonZero;
     if (!takeNumberText(in, text, false, nonZero)) return false;
     errno = 0;
@@ -115,8 +121,7 @@ bool readInt(std::istream& in, int& target) {
 }
 
 bool readWord(std::istream& in, std::string& word, std::size_t maxLength) {
-    std::istream::sentry ready(in);
-    if (!ready) return false;
+    if (!skipBlankRun(in)) return false;
     word.clear();
     std::streambuf* buf = in.rdbuf();
     for (int c = buf->sgetc();; c = buf->snextc()) {
@@ -138,5 +143,45 @@ void skipWord(std::istream& in) {
             return;
         }
         if (std::isspace(static_cast<unsigned char>(c))) return;
+    }
+}
+
+// Skips white space as the stream's own extraction would, but gives up after MAX_SKIP characters.
+bool skipBlankRun(std::istream& in) {
+    std::istream::sentry ready(in, true);  // flushes the tied console before a read
+    if (!ready) return false;
+    std::streambuf* buf = in.rdbuf();
+    int c = buf->sgetc();
+    for (long run = 0; std::isspace(c) || c == std::char_traits<char>::eof(); ++run) {
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(std::ios::eofbit | std::ios::failbit);
+            return false;
+        }
+        if (run == MAX_SKIP) {
+            in.setstate(std::ios::failbit);
+            return false;
+        }
+        c = buf->snextc();
+    }
+    return true;
+}
+
+bool readRestOfLine(std::istream& in, std::string& line, std::size_t maxLength) {
+    line.clear();
+    std::istream::sentry ready(in, true);
+    if (!ready) return false;
+    std::streambuf* buf = in.rdbuf();
+    for (long taken = 0;; ++taken) {
+        int c = buf->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(taken == 0 ? std::ios::eofbit | std::ios::failbit : std::ios::eofbit);
+            return taken > 0;
+        }
+        if (c == '\n') return true;
+        if (taken == MAX_SKIP) {
+            in.setstate(std::ios::failbit);
+            return false;
+        }
+        if (line.size() < maxLength) line.push_back(static_cast<char>(c));
     }
 }

@@ -1,9 +1,12 @@
 #!/bin/sh
 # The suite's main job, end to end, on example data of our own making:
 #   gridder's first run (variogram) -> varfit -> gridder's second run (kriged grid)
-#   -> krigcv (how far to trust it) -> hypoview of the kriged topography with hypocentres on a dipping slab;
+#   -> krigcv (how far to trust it) -> hypoview of the kriged topography with hypocentres on a
+#   dipping slab;
 #   orbits with histories; heater with subduction -> hypoview of its temperatures; factor;
-#   then the small demonstrations.  Every metafile is rendered to SVG with skm2svg.
+#   then the small demonstrations.  Every metafile is rendered to SVG with skm2svg; the kriged
+#   grids and heater's section are drawn as maps with grd2svg, factor's report with factorplot;
+#   index.html walks through the steps with their pictures, results and files.
 # Usage: demo.sh BIN_DIR OUTPUT_DIR
 set -eu
 bin=$1
@@ -44,6 +47,11 @@ step "gridder, second run: kriging a 21 x 17 grid with that polynomial" gridder
 "$bin/gridder" < second-run.txt > console-second-run.txt
 echo "   estimates in $out/gridder/elevations.grd, standard deviations in deviations.grd"
 
+step "grd2svg: the kriged elevations and their standard deviations as maps, with the data" gridder
+"$bin/grd2svg" elevations.grd "$out/pictures/elevations-map.svg" --points elevations.txt >/dev/null
+"$bin/grd2svg" deviations.grd "$out/pictures/deviations-map.svg" --points elevations.txt >/dev/null
+echo "   pictures: $out/pictures/elevations-map.svg and deviations-map.svg"
+
 step "krigcv: each datum kriged from the others, varfit's model against a pure nugget" gridder
 # The poorer model on purpose: the same vMax, no growth with distance, so every neighbour weighs
 # the same.
@@ -70,6 +78,8 @@ step "heater: a subduction zone heated from a typed geotherm, then continued" he
 "$bin/heater" < "$ex/heater/answers-subduction.txt" > console-subduction.txt
 "$bin/heater" < "$ex/heater/answers-continue.txt" > console-continue.txt
 echo "   temperature arrays in $out/heater/subduction.grd and continued.grd"
+"$bin/grd2svg" subduction.grd "$out/pictures/isotherms.svg" >/dev/null
+echo "   picture: $out/pictures/isotherms.svg"
 
 step "hypoview: heater's temperatures as a surface (scaled by 0.05)" hypoview-heater
 printf '../heater/subduction.grd\nnone\nyes\ntemperatures.skm\nY\n0.05\n-150 -200 150\n' > answers.txt
@@ -80,6 +90,8 @@ step "factor: principal factors of a table of rock analyses" factor
 cp "$ex/factor/rocks.txt" .
 "$bin/factor" < "$ex/factor/answers.txt" > console.txt
 echo "   report in $out/factor/rocks-report.txt"
+"$bin/factorplot" rocks-report.txt "$out/pictures/factors.svg" >/dev/null
+echo "   picture: $out/pictures/factors.svg"
 
 for demo in widthdemo speed speed90; do
     step "$demo" "$demo"
@@ -87,5 +99,7 @@ for demo in widthdemo speed speed90; do
 done
 echo "   widthdemo's file in $out/widthdemo/output"
 
+sh "$ex/index_page.sh" "$out"
 echo
-echo "Demo finished. Console transcripts and files are in $out/<step>/, pictures in $out/pictures/."
+echo "Demo finished. Console transcripts and files are in $out/<step>/, pictures in $out/pictures/;"
+echo "$out/index.html walks through them."

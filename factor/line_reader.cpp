@@ -24,6 +24,7 @@ LineRead readLine(std::istream& in, LineBuffer& line) {
     if (!brokeLine && !result.atEnd) result.cut = buf->sgetc() != Traits::eof();
     if (!result.cut && n > 0 && line[n - 1] == '\r') --n;
     line[n] = '\0';
+    result.length = n;
     return result;
 }
 

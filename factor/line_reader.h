@@ -11,6 +11,7 @@ struct LineRead {
     bool tookAny = false;  // at least one character (the line break included) came from the file
     bool atEnd = false;    // the read met the end of the file
     bool cut = false;      // 999 characters filled the buffer and more of the file follows
+    int length = 0;        // characters stored, a terminator in the text included
 };
 
 // Reads one line into line, terminated: the characters up to the line break (which is consumed,

@@ -81,8 +81,12 @@ void checkCapacities(const TableEcho& table, std::ostream& report) {
                   << "Adjust const int MAXVAR if necessary.\n";
         stopEarly();
     }
-    for (std::ostream* os : {static_cast<std::ostream*>(&std::cout), &report})
-        *os << std::setw(5) << table.nSample << " samples were found.\n";
+    for (std::ostream* os : {static_cast<std::ostream*>(&std::cout), &report}) {
+        if (table.pastCapacity)
+            *os << "More than " << MAXSAMPLE << " samples were found.\n";
+        else
+            *os << std::setw(5) << table.nSample << " samples were found.\n";
+    }
     if (table.nSample < 2 || table.nSample > MAXSAMPLE) {
         std::cout << "Factor is now compiled to accept 2 .. " << std::setw(5) << MAXSAMPLE
                   << " samples.\n"

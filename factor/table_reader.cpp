@@ -1,6 +1,5 @@
 #include "table_reader.h"
 
-#include <climits>
 #include <iomanip>
 #include <sstream>
 #include <string_view>
@@ -17,6 +16,17 @@ void writeRule(std::ostream& os, int length) {
 void writeLine(std::ostream& os, const LineBuffer& line, int count) {
     os.write(line.data(), count);
     os.put('\n');
+}
+
+bool isBlank(const LineBuffer& line, int length) {
+    for (int i = 0; i < length; ++i)
+        if (line[i] != ' ' && line[i] != '\t') return false;
+    return true;
+}
+
+bool moreFollows(std::istream& data) {
+    std::streambuf* buf = data.rdbuf();
+    return buf && buf->sgetc() != std::char_traits<char>::eof();
 }
 
 // Splits a line at blanks and tabs, the separators the field count knows.
@@ -121,12 +131,21 @@ void echoTable(std::istream& data, const std::string& dataName, std::ostream& co
     echo.nSample = 1;
     int lastLength = layout.lineLength;
     LineBuffer line{};
+    // A line of blanks counts only once a further line shows that it was not the last one.
+    bool blankPending = false;
     while (!last.atEnd) {
+        if (echo.nSample > MAXSAMPLE && moreFollows(data)) {
+            echo.pastCapacity = true;
+            break;
+        }
         last = readLine(data, line);
         lastLength = lineLength(line.data());
         writeLine(report, line, lastLength);
+        if (!last.tookAny) continue;
         // A last line without a line break is a sample like any other.
-        if (last.tookAny && echo.nSample < INT_MAX) ++echo.nSample;
+        if (blankPending) ++echo.nSample;
+        blankPending = isBlank(line, last.length);
+        if (!blankPending) ++echo.nSample;
     }
     writeRule(console, layout.echoWidth);
     writeRule(report, lastLength);

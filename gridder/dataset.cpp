@@ -11,15 +11,22 @@
 namespace {
 
 // The introduction promises that commas may separate the values, so a comma counts as white space.
+// A run of more than MAX_SKIP separators fails the stream, as the number reader does with blanks,
+// so that an endless run of them cannot hold the reader.
 void skipSeparators(std::istream& in) {
     std::streambuf* buf = in.rdbuf();
-    for (int c = buf->sgetc();; c = buf->snextc()) {
+    long run = 0;
+    for (int c = buf->sgetc();; c = buf->snextc(), ++run) {
         if (c == std::char_traits<char>::eof()) {
             in.setstate(std::ios::eofbit);
             return;
         }
         if (c != ',' && c != ' ' && c != '\t' && c != '\n' && c != '\r' && c != '\v' && c != '\f')
             return;
+        if (run == MAX_SKIP) {
+            in.setstate(std::ios::failbit);
+            return;
+        }
     }
 }
 

@@ -1,10 +1,10 @@
 #include "old_file.h"
 
 #include <fstream>
-#include <limits>
 
 #include "console.h"
 #include "output_array.h"
+#include "read_number.h"
 
 namespace {
 
@@ -22,8 +22,10 @@ HeaderStart readFirstHeaderLine(std::istream& in, GridAxis& x, GridRead& failure
         if (failure == GridRead::endOfFile) return HeaderStart::fileEnded;
         if (failure != GridRead::ok) return HeaderStart::refused;
     }
-    in >> std::ws;
-    return in.eof() ? HeaderStart::fileEnded : HeaderStart::read;
+    if (skipBlankRun(in)) return HeaderStart::read;
+    if (in.eof()) return HeaderStart::fileEnded;
+    failure = GridRead::notANumber;
+    return HeaderStart::refused;
 }
 
 GridRead readSecondHeaderLine(std::istream& in, GridAxis& z) {
@@ -40,15 +42,21 @@ std::string oversizedMessage(const std::string& name, int nx, int nz) {
            std::to_string(MAX_POINTS) + " fit.\n";
 }
 
+std::string longLineMessage(const std::string& name) {
+    return "Gridded-data file " + name + " has a line of more than " + std::to_string(MAX_SKIP) +
+           " characters.\n";
+}
+
 // The rest of the line that held the last value is dropped; the next line, cut to 79 characters,
-// is the caption.
-std::string readCaption(std::istream& in) {
-    in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-    std::string line;
-    std::getline(in, line);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.size() > CAPTION_LENGTH) line.resize(CAPTION_LENGTH);
-    return line;
+// is the caption.  False when either line never ends.
+bool readCaption(std::istream& in, std::string& caption) {
+    std::string rest;
+    if (!readRestOfLine(in, rest, 0) && !in.eof()) return false;
+    in.clear(in.rdstate() & ~std::ios::failbit);  // a file that ends here has an empty caption
+    if (!readRestOfLine(in, caption, CAPTION_LENGTH + 1) && !in.eof()) return false;
+    if (!caption.empty() && caption.back() == '\r') caption.pop_back();
+    if (caption.size() > CAPTION_LENGTH) caption.resize(CAPTION_LENGTH);
+    return true;
 }
 
 }  // namespace
@@ -75,7 +83,9 @@ OldFileResult readOldFile(std::istream& in, const std::string& name, std::ostrea
                     return refused(r, name);
             writeRoundedRow(screen, T[i], minOfInt(next.nx, ECHO_COLUMNS));
         }
-        screen << readCaption(in) << '\n';
+        std::string caption;
+        if (!readCaption(in, caption)) return {0, longLineMessage(name)};
+        screen << caption << '\n';
         grid = next;
         ++result.arrays;
     }

@@ -21,7 +21,7 @@ struct OldFileResult {
     int arrays = 0;
     // Not empty when the whole file is refused: one line naming the file and what is wrong with
     // it (text that is not a number, an array that ends with the file, a header that gives no
-    // usable size, or more than MAX_POINTS points in either direction).
+    // usable size, more than MAX_POINTS points in either direction, or a line that never ends).
     std::string refusal;
 };
 

@@ -51,7 +51,8 @@ void proceedOrStop(const char* question) {
 }
 
 // The metafile is created before the input files are read: one of the same name would be emptied
-// before its data could be read, so such a name is asked again.
+// before its data could be read, so such a name is asked again; so is a name the scale-to-fit
+// pass could not rewrite at the end (its scratch file, a folder, a device, a pipe).
 std::string askMetafileName(const std::vector<std::string>& inputs) {
     for (;;) {
         std::cout << "\n"
@@ -59,9 +60,14 @@ std::string askMetafileName(const std::vector<std::string>& inputs) {
         std::string name = askWord("(with file extension .skm; e.g., Hypoview.skm): ");
         bool isInput = false;
         for (const std::string& input : inputs) isInput = isInput || namesOneFile(name, input);
-        if (!isInput) return name;
-        std::cout << "The metafile would replace the input file " << name
-                  << "; it needs a name of its own.\n";
+        if (isInput) {
+            std::cout << "The metafile would replace the input file " << name
+                      << "; it needs a name of its own.\n";
+            continue;
+        }
+        std::string refusal = metafileNameRefusal(name);
+        if (refusal.empty()) return name;
+        std::cout << refusal;
     }
 }
 

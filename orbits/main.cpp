@@ -80,14 +80,20 @@ bool askShown(int n, bool show[]) {
 }
 
 // The log has a fixed name; a metafile of that name would share its file and the two streams
-// would overwrite each other.
+// would overwrite each other.  A name the scale-to-fit pass could not rewrite at the end of the
+// run (its scratch file, a folder, a device, a pipe) is asked again now too.
 std::string askMetafileName() {
     for (;;) {
         std::string name =
             askWord("\nEnter filename (with .skm extension) for graphics metafile: ");
-        if (!namesOneFile(name, LOG_NAME)) return name;
-        std::cout << "The history log goes to " << LOG_NAME
-                  << "; the metafile needs a file of its own.\n";
+        if (namesOneFile(name, LOG_NAME)) {
+            std::cout << "The history log goes to " << LOG_NAME
+                      << "; the metafile needs a file of its own.\n";
+            continue;
+        }
+        std::string refusal = metafileNameRefusal(name);
+        if (refusal.empty()) return name;
+        std::cout << refusal;
     }
 }
 

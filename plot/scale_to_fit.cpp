@@ -1,6 +1,7 @@
 #include "scale_to_fit.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <iostream>
@@ -152,11 +153,31 @@ void copyPass(const std::string& inName, const std::string& outName, Action& act
     if (out.fail()) throw Refusal{"file " + outName + " could not be written."};
 }
 
+enum class NameUse { plainFile, scratchFile, folder, specialFile };
+
 // The first pass creates the scratch file while the metafile is still to be read; were they one
-// file, the drawing would be emptied before a line of it had been copied.
-void refuseScratchAsMetafile(const std::string& metafileName) {
-    if (namesOneFile(metafileName, SCRATCH_NAME))
-        throw Refusal{"file " + metafileName + " is the scratch file of this pass."};
+// file, the drawing would be emptied before a line of it had been copied.  A folder cannot be
+// written, and a device or a pipe never gives the drawing back (/dev/zero reads on for ever, a
+// pipe blocks until someone reads it): status() asks the file system without opening anything.
+NameUse useOf(const std::string& name) {
+    if (namesOneFile(name, SCRATCH_NAME)) return NameUse::scratchFile;
+    std::error_code ignored;  // a name the file system cannot look up is left to the opening
+    std::filesystem::file_status status = std::filesystem::status(name, ignored);
+    if (!std::filesystem::exists(status)) return NameUse::plainFile;
+    if (std::filesystem::is_directory(status)) return NameUse::folder;
+    if (!std::filesystem::is_regular_file(status)) return NameUse::specialFile;
+    return NameUse::plainFile;
+}
+
+void refuseUnfittableName(const std::string& metafileName) {
+    switch (useOf(metafileName)) {
+        case NameUse::plainFile: return;
+        case NameUse::scratchFile:
+            throw Refusal{"file " + metafileName + " is the scratch file of this pass."};
+        case NameUse::folder:
+        case NameUse::specialFile:
+            throw Refusal{"file " + metafileName + " is not a plain file."};
+    }
 }
 
 void announce() {
@@ -173,7 +194,7 @@ bool fitMetafile(const std::string& metafileName, std::string& reason) {
     try {
         // The metafile is only read until the scratch copy is complete and every number in it is
         // known to be readable; only then is it replaced.
-        refuseScratchAsMetafile(metafileName);
+        refuseUnfittableName(metafileName);
         Extent<Real> extent;
         copyPass<Real>(metafileName, SCRATCH_NAME, extent);
         Fit<Real> fit = fitToRectangle(extent);
@@ -193,6 +214,19 @@ void scaleToFit(const std::string& metafileName) {
     std::cout << "\n ERROR: Plot could not be scaled to fit screen,\n because " << reason << "\n"
               << std::flush << "\n";
     stopProgram(-1);
+}
+
+std::string metafileNameRefusal(const std::string& metafileName) {
+    const std::string ownName = "; the metafile needs a file of its own.\n";
+    switch (useOf(metafileName)) {
+        case NameUse::plainFile: return "";
+        case NameUse::scratchFile:
+            return metafileName + " is the scratch file of the scale-to-fit pass" + ownName;
+        case NameUse::folder: return metafileName + " is a folder" + ownName;
+        case NameUse::specialFile:
+            return metafileName + " is a device or a pipe, not a plain file" + ownName;
+    }
+    return "";
 }
 
 template void scaleToFit<float>(const std::string&);

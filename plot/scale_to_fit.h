@@ -14,6 +14,13 @@ void scaleToFit(const std::string& metafileName);
 template <class Real>
 bool fitMetafile(const std::string& metafileName, std::string& reason);
 
+// Why a metafile of this name could not be written and then fitted in place, as one line (with
+// its line end) that a dialogue prints before asking for the name again; "" when the name will
+// do.  Refused: the pass's own scratch file, and anything that exists but is not a plain file (a
+// folder, a device such as /dev/zero, a pipe), which is told from the file system's entry alone,
+// so that a pipe is never opened (that would wait for a reader).
+std::string metafileNameRefusal(const std::string& metafileName);
+
 extern template void scaleToFit<float>(const std::string&);
 extern template void scaleToFit<double>(const std::string&);
 extern template bool fitMetafile<float>(const std::string&, std::string&);

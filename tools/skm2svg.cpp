@@ -1,23 +1,11 @@
 // skm2svg: renders a graphics metafile as an SVG picture of the plot rectangle.
 // Usage: skm2svg FILE.skm [FILE.svg]   (the picture is FILE.svg beside FILE.skm by default)
-#include <cstdio>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 #include "svg_picture.h"
-
-namespace {
-
-std::string pictureNameFor(const std::string& metafile) {
-    std::string stem = metafile;
-    auto dot = stem.rfind('.');
-    auto slash = stem.rfind('/');
-    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) stem.resize(dot);
-    return stem + ".svg";
-}
-
-}  // namespace
+#include "tool_files.h"
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
@@ -26,31 +14,12 @@ int main(int argc, char** argv) {
     }
     std::string metafile = argv[1];
     std::string picture = argc == 3 ? argv[2] : pictureNameFor(metafile);
-    std::ifstream in(metafile);
-    if (!in) {
-        std::cerr << "skm2svg: cannot open " << metafile << "\n";
-        return 1;
-    }
-    std::string svg;
-    {
-        std::ofstream out(picture);
-        if (!out) {
-            std::cerr << "skm2svg: cannot create " << picture << "\n";
-            return 1;
-        }
-        std::string error;
-        if (!metafileToSvg(in, out, error)) {
-            out.close();
-            std::remove(picture.c_str());
-            std::cerr << "skm2svg: " << metafile << ", " << error << "\n";
-            return 1;
-        }
-        out.close();
-        if (!out) {
-            std::cerr << "skm2svg: cannot write " << picture << "\n";
-            return 1;
-        }
-    }
+    std::string text, error;
+    if (!readWholeFile(metafile, text, error)) return refuse("skm2svg", error);
+    std::istringstream in(text);
+    std::ostringstream svg;
+    if (!metafileToSvg(in, svg, error)) return refuse("skm2svg", metafile + ", " + error);
+    if (!writeWholeFile(picture, svg.str(), {metafile}, error)) return refuse("skm2svg", error);
     std::cout << "Wrote " << picture << "\n";
     return 0;
 }

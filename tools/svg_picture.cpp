@@ -5,6 +5,7 @@
 #include "metafile_reader.h"
 #include "notation.h"
 #include "read_number.h"
+#include "svg_writer.h"
 
 namespace {
 
@@ -13,16 +14,9 @@ constexpr double POINT_RADIUS = 0.035;
 constexpr double PIXELS_PER_UNIT = 100;
 
 // A coordinate in SVG user units: fixed notation with 4 decimals.
-struct Coordinate {
-    double value;
-};
-std::ostream& operator<<(std::ostream& os, Coordinate c) {
-    char text[NOTATION_BUFFER];
-    int len = formatFixed(text, c.value, 4);
-    return os.write(text, len);
-}
-Coordinate svgX(double x) { return {x}; }
-Coordinate svgY(double y) { return {PICTURE_HEIGHT - y}; }
+SvgNumber coordinate(double value) { return {value, 4}; }
+SvgNumber svgX(double x) { return coordinate(x); }
+SvgNumber svgY(double y) { return coordinate(PICTURE_HEIGHT - y); }
 
 void writeHeader(std::ostream& out) {
     double left = -PICTURE_MARGIN;
@@ -33,15 +27,15 @@ void writeHeader(std::ostream& out) {
     formatFixed(pixels[1], height * PIXELS_PER_UNIT, 0);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << pixels[0] << "\" height=\""
-        << pixels[1] << "\" viewBox=\"" << Coordinate{left} << ' '
-        << Coordinate{left} << ' ' << Coordinate{width} << ' ' << Coordinate{height} << "\">\n"
-        << "<rect x=\"" << Coordinate{left} << "\" y=\"" << Coordinate{left} << "\" width=\""
-        << Coordinate{width} << "\" height=\"" << Coordinate{height} << "\" fill=\"white\"/>\n"
+        << pixels[1] << "\" viewBox=\"" << coordinate(left) << ' '
+        << coordinate(left) << ' ' << coordinate(width) << ' ' << coordinate(height) << "\">\n"
+        << "<rect x=\"" << coordinate(left) << "\" y=\"" << coordinate(left) << "\" width=\""
+        << coordinate(width) << "\" height=\"" << coordinate(height) << "\" fill=\"white\"/>\n"
         << "<rect class=\"plot-rectangle\" x=\"0.0000\" y=\"0.0000\" width=\""
-        << Coordinate{PICTURE_WIDTH} << "\" height=\"" << Coordinate{PICTURE_HEIGHT}
-        << "\" fill=\"none\" stroke=\"#c8c8c8\" stroke-width=\"" << Coordinate{STROKE_WIDTH}
+        << coordinate(PICTURE_WIDTH) << "\" height=\"" << coordinate(PICTURE_HEIGHT)
+        << "\" fill=\"none\" stroke=\"#c8c8c8\" stroke-width=\"" << coordinate(STROKE_WIDTH)
         << "\"/>\n"
-        << "<g stroke=\"black\" stroke-width=\"" << Coordinate{STROKE_WIDTH}
+        << "<g stroke=\"black\" stroke-width=\"" << coordinate(STROKE_WIDTH)
         << "\" stroke-linecap=\"round\" fill=\"black\">\n";
 }
 
@@ -52,7 +46,7 @@ void writeLine(std::ostream& out, const MetafileCommand<double>& c) {
 
 void writePoint(std::ostream& out, const MetafileCommand<double>& c) {
     out << "<circle cx=\"" << svgX(c.x1) << "\" cy=\"" << svgY(c.y1) << "\" r=\""
-        << Coordinate{POINT_RADIUS} << "\" stroke=\"none\"/>\n";
+        << coordinate(POINT_RADIUS) << "\" stroke=\"none\"/>\n";
 }
 
 // The T line holds x, y, an unused value, the character height and a code for the renderer.
@@ -63,7 +57,8 @@ bool writeText(std::ostream& out, const MetafileCommand<double>& c) {
           readReal(numbers, height)))
         return false;
     out << "<text x=\"" << svgX(x) << "\" y=\"" << svgY(y) << "\" font-size=\""
-        << Coordinate{height} << "\" font-family=\"monospace\" stroke=\"none\">";
+        << coordinate(height)
+        << "\" font-family=\"monospace\" stroke=\"none\" xml:space=\"preserve\">";
     writeEscaped(out, c.text);
     out << "</text>\n";
     return true;
@@ -74,20 +69,6 @@ std::string lineMessage(int line, const std::string& what) {
 }
 
 }  // namespace
-
-void writeEscaped(std::ostream& out, const std::string& text) {
-    for (char ch : text) {
-        switch (ch) {
-            case '&': out << "&amp;"; break;
-            case '<': out << "&lt;"; break;
-            case '>': out << "&gt;"; break;
-            case '"': out << "&quot;"; break;
-            default:
-                // Control characters have no place in XML text.
-                out << (static_cast<unsigned char>(ch) < 0x20 ? ' ' : ch);
-        }
-    }
-}
 
 bool metafileToSvg(std::istream& in, std::ostream& out, std::string& error) {
     writeHeader(out);

@@ -6,6 +6,8 @@
 #include <ostream>
 #include <string>
 
+#include "svg_writer.h"
+
 constexpr double PICTURE_WIDTH = 9.9;
 constexpr double PICTURE_HEIGHT = 7.5;
 constexpr double PICTURE_MARGIN = 0.5;
@@ -13,6 +15,3 @@ constexpr double PICTURE_MARGIN = 0.5;
 // Converts the metafile read from in into an SVG document on out.  On a malformed metafile it
 // returns false with a message naming the line in error (nothing useful is then on out).
 bool metafileToSvg(std::istream& in, std::ostream& out, std::string& error);
-
-// Writes text with the characters that SVG reserves escaped.
-void writeEscaped(std::ostream& out, const std::string& text);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "read_number.h"
+#include "tool_files.h"
 #include "variogram_fit.h"
 #include "variogram_plot.h"
 
@@ -19,7 +20,8 @@ int main(int argc, char** argv) {
     }
     std::istringstream rMaxText(argv[2]);
     double rMax = 0;
-    if (!readReal(rMaxText, rMax) || rMaxText.peek() != EOF || !(rMax > 0) || !std::isfinite(rMax)) {
+    if (!readReal(rMaxText, rMax) || rMaxText.peek() != EOF || !(rMax > 0) ||
+        !std::isfinite(rMax)) {
         std::cerr << "varfit: RMAX must be a positive number, as gridder prints the diagonal\n";
         return 2;
     }
@@ -35,16 +37,12 @@ int main(int argc, char** argv) {
         std::cerr << "varfit: " << argv[1] << ": " << error << "\n";
         return 1;
     }
+    if (argc == 4) {
+        std::ostringstream plot;
+        writeVariogramPlot(plot, bins, rMax, fit);
+        if (!writeWholeFile(argv[3], plot.str(), {argv[1]}, error)) return refuse("varfit", error);
+    }
     std::cout << fitAnswers(fit);
     if (fit.heldFrom > 0) std::cerr << heldNote(fit, rMax);
-    if (argc == 4) {
-        std::ofstream plot(argv[3]);
-        writeVariogramPlot(plot, bins, rMax, fit);
-        plot.close();
-        if (!plot) {
-            std::cerr << "varfit: cannot write " << argv[3] << "\n";
-            return 1;
-        }
-    }
     return 0;
 }

@@ -193,6 +193,21 @@ TEST(FactorDialogue, TooManySamples) {
     std::string reportEnding =
         "0 1 2\n1 1 2\n\n\nInferred   2 variables per sample.\n  301 samples were found.\n";
     EXPECT_EQ(reportEnding, report.substr(report.size() - reportEnding.size()));
+    // One line more and the reading stops there: the count is no longer known.
+    ProgramRun more = runProgram("factor", "t.txt r.txt", {{"t.txt", table + "2 1 2\n"}});
+    EXPECT_NE(std::string::npos, more.out.find("   2 variables per sample.\n"
+                                               "More than 300 samples were found.\n"
+                                               "Factor is now compiled to accept 2 .."));
+}
+
+// A data file that never ends is read as far as the sample capacity: 301 lines of 999 NULs, which
+// echo as empty lines.
+TEST(FactorDialogue, EndlessDataFileStops) {
+    ProgramRun run = runProgram("factor", "/dev/zero r.txt", {}, 20);
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ(INTRO.substr(1) + "/dev/zero:\n" + std::string(304, '\n') +
+                  "Inferred  -1 variables per sample.\n",
+              run.file("r.txt"));
 }
 
 TEST(FactorDialogue, SingleSampleIsTooFew) {
@@ -221,8 +236,8 @@ TEST(FactorDialogue, FaultySampleLinesAreNamed) {
     expectSampleRefused("H\n1 2 3\n2 4\n3 5 6\n", counts,
                         "Sample 2 (line 3 of the data file) has 1 value; "
                         "the first sample has 2.\n");
-    expectSampleRefused("H\n1 2 3\n2 4 5\n\n", counts,
-                        "Sample 3 (line 4 of the data file) is empty.\n");
+    expectSampleRefused("H\n1 2 3\n\n2 4 5\n", counts,
+                        "Sample 2 (line 3 of the data file) is empty.\n");
     expectSampleRefused("H\n1 2 3\n2 " + std::string(1200, ' ') + "4 5\n", counts,
                         "Line 3 of the data file has 999 or more characters.\n"
                         "Adjust const int MAXLINE if necessary.\n");

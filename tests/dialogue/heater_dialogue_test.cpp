@@ -198,6 +198,24 @@ TEST(HeaterDialogue, FilesThatGiveNoArrayAskAgain) {
     EXPECT_EQ(0, run.status);
 }
 
+// An explicit step beyond the limit (0.4226497 for 7 x 5 points, dz 1, dx 2, kappa 1) gets one
+// warning on the error stream, with the limit cut, not rounded, to 6 digits so that the step
+// shown is stable; the console stays as it was.  The ADI method gets none.
+TEST(HeaterDialogue, ExplicitStepBeyondTheStabilityLimitIsWarnedAbout) {
+    const std::string answers = "N N 7 1 5 2 0 0 0 0 0 0 0 1 1 1 0 0.5 ";
+    ProgramRun run = runProgram("heater", answers + "0 F o.grd\n");
+    EXPECT_EQ(
+        "Warning: the explicit method is unstable with a time step of 0.5 on this grid, and its "
+        "temperatures will grow without bound; use a time step of at most 0.422649, or the ADI "
+        "method (1).\n",
+        run.err);
+    std::string rows;
+    for (int i = 0; i < 7; ++i) rows += "    0    0    0    0    0\n";
+    EXPECT_TRUE(run.out.ends_with(OUTPUT_Q + " Step 1 out of 2; time =         0.5\n" + rows +
+                                  "^ at end of timestep #2 time =            1\n"));
+    EXPECT_EQ("", runProgram("heater", answers + "1 F o.grd\n").err);
+}
+
 TEST(HeaterDialogue, UncreatableOutputAndEndOfInput) {
     ProgramRun lost = runProgram("heater", "N N 3 1 3 1 0 0 0 0 no/such/dir.grd\n");
     EXPECT_EQ("Could not create output file no/such/dir.grd\n", lost.err);

@@ -352,4 +352,19 @@ TEST(HypoviewDialogue, MetafileNamedLikeAnInputFileIsAskedAgain) {
     EXPECT_EQ(2u + 12 + 12 + 2, linesOf(run.file("view.skm")).size());
 }
 
+// Names the scale-to-fit pass could not rewrite after the whole dialogue are asked again at once:
+// its scratch file, by a name of its own before either exists, and a device that reads on for ever.
+TEST(HypoviewDialogue, MetafileTheFitCannotRewriteIsAskedAgain) {
+    ProgramRun run =
+        runProgram("hypoview", "none.grd y quakes.txt ./temporary.tmp /dev/zero v.skm 100 0 0\n",
+                   {{"quakes.txt", TWO_HYPOCENTERS}});
+    EXPECT_EQ(0, run.status);
+    const std::string own = "; the metafile needs a file of its own.\n" + ASK_METAFILE;
+    EXPECT_NE(
+        std::string::npos,
+        run.out.find(ASK_METAFILE + "./temporary.tmp is the scratch file of the scale-to-fit pass" +
+                     own + "/dev/zero is a device or a pipe, not a plain file" + own + READING));
+    EXPECT_EQ(2u + 12 + 2, linesOf(run.file("v.skm")).size());
+}
+
 }  // namespace

@@ -325,4 +325,22 @@ TEST(OrbitsDialogue, MetafileNamedLikeTheLogIsAskedAgain) {
               run.file("pair.skm").find("T 0.1  -0.20 0.0  0.16  50\nExplicit method, dt = 0.5\n"));
 }
 
+// Names the scale-to-fit pass could not rewrite at the end of the run are asked again at once: its
+// scratch file (which it would empty before reading), a folder, and a pipe, never opened (that
+// would wait for a reader).
+TEST(OrbitsDialogue, MetafileTheFitCannotRewriteIsAskedAgain) {
+    NamedPipe pipe;
+    ProgramRun run = runProgram(
+        "orbits",
+        "1 2 " + PAIR_ANSWERS + "1 0.5 0 yes no temporary.tmp . " + pipe.path() + " pair.skm\n", {},
+        30);
+    EXPECT_EQ(0, run.status);
+    const std::string own = "; the metafile needs a file of its own.\n" + NAME_PROMPT;
+    EXPECT_NE(
+        std::string::npos,
+        run.out.find(NAME_PROMPT + "temporary.tmp is the scratch file of the scale-to-fit pass" +
+                     own + ". is a folder" + own + pipe.path() +
+                     " is a device or a pipe, not a plain file" + own + SCREEN_HEADING));
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -55,11 +56,9 @@ ProgramRun::~ProgramRun() {
     }
 }
 
-namespace {
-
-ProgramRun runWith(const std::string& program, const std::vector<std::string>& arguments,
-                   const std::string& input, const std::map<std::string, std::string>& files,
-                   int timeoutSeconds) {
+ProgramRun runProgram(const std::string& program, const std::string& input,
+                      const std::map<std::string, std::string>& files, int timeoutSeconds,
+                      const std::vector<std::string>& arguments) {
     ProgramRun run;
     run.dir = makeTempDir();
     fs::path work = run.dir / "work";
@@ -67,6 +66,10 @@ ProgramRun runWith(const std::string& program, const std::vector<std::string>& a
     for (const auto& [name, contents] : files) writeAll(work / name, contents);
     writeAll(run.dir / "stdin", input);
     std::string executable = std::string(PROGRAM_DIR) + "/" + program;
+    std::vector<char*> argv{executable.data()};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
 
     pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork failed");
@@ -80,9 +83,6 @@ ProgramRun runWith(const std::string& program, const std::vector<std::string>& a
         dup2(in, 0);
         dup2(out, 1);
         dup2(err, 2);
-        std::vector<char*> argv{const_cast<char*>(executable.c_str())};
-        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
         execv(executable.c_str(), argv.data());
         _exit(127);
     }
@@ -111,16 +111,16 @@ ProgramRun runWith(const std::string& program, const std::vector<std::string>& a
     return run;
 }
 
-}  // namespace
-
-ProgramRun runProgram(const std::string& program, const std::string& input,
-                      const std::map<std::string, std::string>& files, int timeoutSeconds) {
-    return runWith(program, {}, input, files, timeoutSeconds);
-}
-
 ProgramRun runTool(const std::string& program, const std::vector<std::string>& arguments,
                    const std::map<std::string, std::string>& files) {
-    return runWith(program, arguments, "", files, 120);
+    return runProgram(program, "", files, 120, arguments);
 }
 
 std::string testData(const std::string& name) { return readAll(fs::path(TEST_DATA_DIR) / name); }
+
+NamedPipe::NamedPipe() : dir(makeTempDir()) { mkfifo(path().c_str(), 0600); }
+
+NamedPipe::~NamedPipe() {
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+}

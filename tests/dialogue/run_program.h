@@ -27,10 +27,11 @@ struct ProgramRun {
 };
 
 // program: the target name (looked up in the build's bin folder).  files: name -> contents placed
-// in the folder before the run.
+// in the folder before the run.  arguments: the command line after the program's name (the tools
+// take their file names there).
 ProgramRun runProgram(const std::string& program, const std::string& input,
                       const std::map<std::string, std::string>& files = {},
-                      int timeoutSeconds = 120);
+                      int timeoutSeconds = 120, const std::vector<std::string>& arguments = {});
 
 // The same for a tool that takes arguments instead of answers (standard input empty).
 ProgramRun runTool(const std::string& program, const std::vector<std::string>& arguments,
@@ -38,3 +39,12 @@ ProgramRun runTool(const std::string& program, const std::vector<std::string>& a
 
 // Reads a file of the test data folder (tests/data).
 std::string testData(const std::string& name);
+
+// A named pipe in a folder of its own, both removed at the end: a program that opened it would
+// wait for a reader.
+struct NamedPipe {
+    NamedPipe();
+    ~NamedPipe();
+    std::string path() const { return (dir / "pipe").string(); }
+    std::filesystem::path dir;
+};

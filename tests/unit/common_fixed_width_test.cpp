@@ -124,8 +124,11 @@ TEST(FixedWidth, LeavesDecimalsAsStreamPrecision) {
     EXPECT_EQ(6, os.precision());
     writeFixedWidth(os, 10, 0.0);  // zero in double precision: seven
     EXPECT_EQ(7, os.precision());
-    writeFixedWidth(os, 3, 9.96f);  // dropped decimal is what stays
-    EXPECT_EQ(0, os.precision());
+    // A decimal dropped so that a rounded-up value fits leaves the decimals of the layout.
+    writeFixedWidth(os, 3, 9.96f);  // "10", laid out for one decimal
+    EXPECT_EQ(1, os.precision());
+    writeFixedWidth(os, 6, -9.99976f);  // "-10.00", laid out for three
+    EXPECT_EQ(3, os.precision());
 }
 
 TEST(FixedWidth, ConsumesFieldWidth) {

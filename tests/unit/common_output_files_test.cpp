@@ -37,6 +37,14 @@ TEST_F(NamesOneFile, TwoPathsToOneExistingFile) {
     EXPECT_TRUE(namesOneFile(at("./a.txt"), at("a.txt")));
 }
 
+// Once either is created the other names it too.
+TEST_F(NamesOneFile, TwoPathsToOnePlaceWithoutAFileYet) {
+    EXPECT_TRUE(namesOneFile(at("./missing.txt"), at("missing.txt")));
+    EXPECT_TRUE(namesOneFile(at("sub/../missing.txt"), at("missing.txt")));
+    EXPECT_FALSE(namesOneFile(at("sub/missing.txt"), at("missing.txt")));
+    EXPECT_TRUE(namesOneFile("./no-such-file.txt", "no-such-file.txt"));  // as typed, relative
+}
+
 TEST_F(NamesOneFile, DifferentFiles) {
     EXPECT_FALSE(namesOneFile(at("a.txt"), at("b.txt")));
     EXPECT_FALSE(namesOneFile(at("a.txt"), at("missing.txt")));

@@ -77,13 +77,35 @@ TEST(ReadNumber, DoubleTargetsKeepDoublePrecision) {
     EXPECT_EQ(DBL_MAX, b);
 }
 
-TEST(ReadNumber, TakesAtMostNineteenCharacters) {
-    std::istringstream in("1234567890123456789012 7");
+// The whole item is converted: an exponent past the 19th character counts.
+TEST(ReadNumber, ConvertsTheWholeItem) {
+    std::istringstream in("1234567890123456789012 1.000000000000000000e+02 7");
     double x;
     ASSERT_TRUE(readReal(in, x));
-    EXPECT_EQ(1234567890123456789.0, x);  // the rest of the number is consumed, not the next item
+    EXPECT_EQ(1234567890123456789012.0, x);
+    float f;
+    ASSERT_TRUE(readReal(in, f));
+    EXPECT_EQ(100.0f, f);
     ASSERT_TRUE(readReal(in, x));
     EXPECT_EQ(7.0, x);
+}
+
+// Blanks, numbers and lines too long to be data fail the read (not at the end of the stream), so
+// that no reader follows an endless stream.
+TEST(ReadNumber, EveryReadIsBounded) {
+    std::string longest = "0." + std::string(MAX_NUMBER_LENGTH - 2, '5');
+    std::istringstream in(std::string(MAX_SKIP, ' ') + longest + " " + longest + "5 " +
+                          std::string(MAX_SKIP + 1, ' ') + "2");
+    double x = 0;
+    EXPECT_TRUE(readReal(in, x));
+    EXPECT_FALSE(readReal(in, x));  // one digit too many
+    in.clear();
+    skipWord(in);
+    EXPECT_FALSE(readReal(in, x));  // one blank too many
+    EXPECT_FALSE(in.eof());
+    std::istringstream line(std::string(MAX_SKIP + 1, 'x'));
+    std::string text;
+    EXPECT_FALSE(readRestOfLine(line, text, 79));
 }
 
 TEST(ReadNumber, IntegersHaveNoFractionOrExponent) {

@@ -42,6 +42,10 @@ TEST(FactorTableEcho, LastLineWithoutLineBreakIsCounted) {
 
 TEST(FactorTableEcho, EveryLineWithABreakIsASample) {
     EXPECT_EQ(4, echoOf("H\n1 2\n3 4\n\n5 6\n").echo.nSample);
+    // ...except a last line of nothing but blanks and tabs, with or without its line break.
+    EXPECT_EQ(2, echoOf("H\n1 2\n3 4\n \t \n").echo.nSample);
+    EXPECT_EQ(2, echoOf("H\n1 2\n3 4\n\t").echo.nSample);
+    EXPECT_EQ(3, echoOf("H\n1 2\n \n3 4\n\n").echo.nSample);
     EXPECT_EQ(1, echoOf("H\n1 2 3").echo.nSample);
     EXPECT_EQ(1, echoOf("H\n1 2 3\n").echo.nSample);
 }

@@ -6,6 +6,7 @@
 
 #include "capacities.h"
 #include "dataset.h"
+#include "read_number.h"
 
 namespace {
 
@@ -69,6 +70,7 @@ TEST(ReadRecords, TextThatIsNotANumberNamesItsRecord) {
     EXPECT_EQ(1, read("x y z\n1 2 3\n").result.record);
     EXPECT_EQ(1, read("1 2 -\n").result.record);
     EXPECT_EQ(1, read("1;2;3\n").result.record);
+    EXPECT_EQ(2, read("1 2 3" + std::string(MAX_SKIP + 1, ',') + "4 5 6").result.record);
 }
 
 TEST(ReadRecords, CapacityOfTheArrays) {

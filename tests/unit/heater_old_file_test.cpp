@@ -4,6 +4,7 @@
 
 #include "heater_field_fixture.h"
 #include "old_file.h"
+#include "read_number.h"
 
 namespace {
 
@@ -87,6 +88,10 @@ TEST(ReadOldFile, RefusesWhatItCannotHold) {
               readText("0 0 2\n-1 1 0\n 1 2 3\n").result.refusal);
     EXPECT_EQ("Gridded-data file old.grd holds text that is not a number.\n",
               readText("zero 1 2\n").result.refusal);
+    EXPECT_EQ("Gridded-data file old.grd holds text that is not a number.\n",
+              readText("0 1 2" + std::string(MAX_SKIP + 1, ' ')).result.refusal);
+    EXPECT_EQ("Gridded-data file old.grd has a line of more than 1048576 characters.\n",
+              readText("0 1 1\n0 1 0\n 5 6\n" + std::string(MAX_SKIP + 1, 'c')).result.refusal);
     Read wide = readText("0 1 49\n-1 1 0\n");
     EXPECT_EQ("Gridded-data file old.grd holds an array of 50 x 2 points; at most 49 x 49 fit.\n",
               wide.result.refusal);

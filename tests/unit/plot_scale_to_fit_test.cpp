@@ -221,6 +221,13 @@ TEST_F(ScaleToFit, MetafileNamedLikeTheScratchFileIsKept) {
     EXPECT_EQ(drawing, read("temporary.tmp"));
 }
 
+// Only a plain file can be read back and rewritten: a folder is refused, and a device is not read
+// (from /dev/zero the first pass would skip zero bytes for ever).
+TEST_F(ScaleToFit, MetafileThatIsNoPlainFileStops) {
+    EXPECT_REFUSAL(float, ".", "because file \\. is not a plain file\\.");
+    EXPECT_REFUSAL(double, "/dev/zero", "because file /dev/zero is not a plain file\\.");
+}
+
 // Single-precision extents as small as the smallest normal float would need an infinite scale.
 TEST_F(ScaleToFit, DrawingTooSmallToScaleStops) {
     write("tiny.skm", "L 0 0 1e-38 1e-38\n");

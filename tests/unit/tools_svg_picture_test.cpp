@@ -48,6 +48,30 @@ TEST(SvgPicture, TextIsEscaped) {
     EXPECT_NE(std::string::npos, svg.find(">a&lt;b &amp; &quot;c&quot;&gt;</text>"));
 }
 
+// The text line is drawn as it stands, runs of blanks kept; bytes that are not UTF-8 of an XML
+// character become one U+FFFD per broken part (a lead with the continuations that fit it, or a lone
+// byte), so that the picture always parses.
+TEST(SvgPicture, TextKeepsItsBlanksAndStaysValidUtf8) {
+    const std::string R = "\xEF\xBF\xBD";
+    struct Case {
+        std::string text, drawn;
+    } cases[] = {
+        {"  a  b   c  ", "  a  b   c  "},
+        {"\xC3\xA9t\xC3\xA9 \xF0\x9F\x98\x80", "\xC3\xA9t\xC3\xA9 \xF0\x9F\x98\x80"},
+        {"caf\xE9!", "caf" + R + "!"},        // a Latin-1 byte
+        {"\xE2\x82", R},                      // cut short by the end of the line
+        {"\xC0\xAF", R + R},                  // overlong form of '/'
+        {"\xED\xA0\x80", R + R + R},          // a surrogate
+        {"\xEF\xBF\xBE\xEF\xBF\xBF", R + R},  // U+FFFE and U+FFFF are no XML characters
+        {"a\tb\x01", "a b "},                 // control characters
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::string svg = convert("T 0.1 -0.20 0.0 0.16 50\n" + c.text + "\n");
+        EXPECT_NE(std::string::npos, svg.find(" xml:space=\"preserve\">" + c.drawn + "</text>"));
+    }
+}
+
 TEST(SvgPicture, MalformedMetafileNamesTheLine) {
     EXPECT_EQ("line 2: a number of the L command cannot be read: !!!!!!!!!!",
               convert("P 1 2\nL !!!!!!!!!! 1 2 3\n", false));

@@ -1,0 +1,80 @@
+// grd2svg, and the rules every picture tool shares: refusals named on one line, status 1 and no
+// picture; never a picture over one of the tool's own inputs.
+#include <gtest/gtest.h>
+
+#include "run_program.h"
+
+namespace {
+
+const char* const GRID = "0 1 2\n0 1 1\n1 2 3\n4 5 6\n";
+const char* const HEATER =
+    "0 1 2\n-1 1 0\n 10 20 30\n 40 50 60\n^ at end of time step #1 time =  1\n"
+    "0 1 2\n-1 1 0\n 11 21 31\n 41 51 61\n^ at end of time step #2 time =  2\n";
+
+}  // namespace
+
+TEST(Grd2svg, DrawsTheChosenArray) {
+    ProgramRun run = runTool("grd2svg", {"t.grd"}, {{"t.grd", HEATER}});
+    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_EQ("Wrote t.svg\n", run.out);
+    EXPECT_NE(std::string::npos,
+              run.file("t.svg").find("<title>t.grd, array 2 of 2: at end of time step #2"));
+    ProgramRun first =
+        runTool("grd2svg", {"t.grd", "first.svg", "--array", "1"}, {{"t.grd", HEATER}});
+    EXPECT_NE(std::string::npos,
+              first.file("first.svg").find("array 1 of 2: at end of time step #1"));
+}
+
+TEST(Grd2svg, RefusalsWriteNothing) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int status;
+        const char* err;
+    } cases[] = {
+        {{"missing.grd"}, 1, "grd2svg: cannot open missing.grd\n"},
+        {{"bad.grd"}, 1, "grd2svg: bad.grd, line 3: text that is not a number\n"},
+        {{"g.grd", "--array", "2"},
+         1,
+         "grd2svg: g.grd holds 1 array; --array 2 is not one of them\n"},
+        {{"g.grd", "--points", "p.txt"}, 1, "grd2svg: p.txt, line 2: x and y cannot be read\n"},
+        {{"g.grd", "q.txt", "--points", "q.txt"},
+         1,
+         "grd2svg: q.txt is an input of this run; name another output file\n"},
+        {{"g.grd", "./g.grd"},
+         1,
+         "grd2svg: ./g.grd is an input of this run; name another output file\n"},
+        {{"g.grd", "--interval", "0"}, 2, "grd2svg: --interval needs a positive number, not 0\n"},
+        {{"g.grd", "--array"}, 2, "grd2svg: --array needs a value\n"},
+        {{"g.grd", "--colour"},
+         2,
+         "grd2svg: unknown option --colour (grd2svg --help lists them)\n"},
+    };
+    for (const Case& c : cases) {
+        ProgramRun run = runTool("grd2svg", c.arguments,
+                                 {{"g.grd", GRID},
+                                  {"bad.grd", "0 1 2\n0 1 1\n1 2 x\n"},
+                                  {"p.txt", "1 1\n2\n"},
+                                  {"q.txt", "1 1\n"}});
+        EXPECT_EQ(c.status, run.status) << c.arguments[0];
+        EXPECT_EQ(c.err, run.err);
+        EXPECT_EQ("", run.out);
+        EXPECT_FALSE(run.hasFile("g.svg") || run.hasFile("bad.svg") || run.hasFile("missing.svg"));
+        EXPECT_EQ(GRID, run.file("g.grd"));
+        EXPECT_EQ("1 1\n", run.file("q.txt"));
+    }
+    ProgramRun help = runTool("grd2svg", {"--help"});
+    EXPECT_EQ(0, help.status);
+    EXPECT_EQ(0u, help.out.find("Usage: grd2svg FILE.grd [OUT.svg]"));
+}
+
+TEST(PictureTools, NeverDrawOverTheirInput) {
+    const char* metafile = "L 0 0 1 1\n";
+    ProgramRun skm = runTool("skm2svg", {"a.skm", "a.skm"}, {{"a.skm", metafile}});
+    EXPECT_EQ(1, skm.status);
+    EXPECT_EQ("skm2svg: a.skm is an input of this run; name another output file\n", skm.err);
+    EXPECT_EQ(metafile, skm.file("a.skm"));
+    ProgramRun bad = runTool("skm2svg", {"b.skm"}, {{"b.skm", "L 0 0 1\n"}});
+    EXPECT_EQ("skm2svg: b.skm, line 1: the L command is cut short by the end of the file\n",
+              bad.err);
+    EXPECT_FALSE(bad.hasFile("b.svg"));
+}

@@ -1,0 +1,106 @@
+// verify's measurements fed deliberately wrong claims: each check must catch them, and must
+// accept what theory says.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "cross_validation_bands.h"
+#include "eigen_comparison.h"
+#include "explicit_growth.h"
+#include "integrators.h"
+#include "kepler_orbit.h"
+#include "kriging_comparison.h"
+#include "verdict.h"
+
+namespace {
+
+std::vector<double> positionErrors(int intOpt, int coarsestSteps) {
+    std::vector<double> errors;
+    for (int k = 0; k < 3; ++k) errors.push_back(keplerRun(intOpt, coarsestSteps << k, 1).position);
+    return errors;
+}
+
+// Forward Euler claimed second order fails; the leapfrog's end-of-period energy, which falls far
+// faster than its order 2, fails a claim of 2 as well.
+TEST(VerifyChecks, keplerOrdersCatchWrongClaims) {
+    std::vector<double> euler = positionErrors(EXPLICIT, 8192);
+    EXPECT_TRUE(orderVerdict("q", euler, 1).pass);
+    EXPECT_FALSE(orderVerdict("q", euler, 2).pass);
+    std::vector<double> leapfrog = positionErrors(PREDICTOR_CORRECTOR_2, 256);
+    EXPECT_TRUE(orderVerdict("q", leapfrog, 2).pass);
+    EXPECT_FALSE(orderVerdict("q", leapfrog, 1).pass);
+    std::vector<double> energy;
+    for (int k = 0; k < 3; ++k)
+        energy.push_back(keplerRun(PREDICTOR_CORRECTOR_2, 256 << k, 1).finalEnergy);
+    EXPECT_FALSE(orderVerdict("q", energy, 2).pass);
+    EXPECT_TRUE(orderVerdict("q", energy, 6).pass);
+    // Ten periods: the largest error in between is far above the one at the end.
+    KeplerErrors ten = keplerRun(PREDICTOR_CORRECTOR_2, 1024, 10);
+    EXPECT_GT(ten.largestEnergy, 100 * ten.finalEnergy);
+}
+
+// The worst pattern grows by 2 f - 1 per step at f times the limit.
+TEST(VerifyChecks, explicitGrowthFollowsTheLimit) {
+    EXPECT_NEAR(1.1, explicitGrowthPerStep(1.05), 0.01);
+    EXPECT_NEAR(1.4, explicitGrowthPerStep(1.2), 0.01);
+    EXPECT_LE(explicitGrowthPerStep(0.95), 1.0);
+    EXPECT_LT(explicitGrowthPerStep(0.5), 1.0);
+}
+
+// At a datum the estimate is the datum within its bound, and a reference off by 1 (0.2 % of the
+// values, a weight wrong by 0.002) is already caught.
+TEST(VerifyChecks, krigingBoundCatchesSmallErrors) {
+    Scatter data = exampleScatter();
+    for (int i : {0, 101, 257}) {
+        SCOPED_TRACE(i);
+        double datum = data.z[i];
+        PointCheck exact = comparePoint(data, data.x[i], data.y[i], &datum);
+        EXPECT_LE(exact.estimateError, exact.estimateBound);
+        EXPECT_LE(exact.sumError, exact.sumBound);
+        double shifted = datum + 1;
+        PointCheck wrong = comparePoint(data, data.x[i], data.y[i], &shifted);
+        EXPECT_GT(wrong.estimateError, wrong.estimateBound);
+    }
+    PointCheck between = comparePoint(data, 500, 500, nullptr);
+    EXPECT_LE(between.estimateError, between.estimateBound);
+    EXPECT_GT(between.estimateBound, 0);
+}
+
+// The bounds follow epsilon: a search stopped at 1e-3 passes its own bounds but not those of
+// 1e-6.
+TEST(VerifyChecks, eigenBoundsFollowTheTolerance) {
+    for (float epsilon : {1e-6f, 1e-4f, 1e-3f}) {
+        SCOPED_TRACE(epsilon);
+        std::mt19937 random(5);
+        EigenComparison own;
+        for (int n : {5, 12}) compareEigen(n, random, epsilon, epsilon, own);
+        EXPECT_LE(own.value, 1);
+        EXPECT_LE(own.angle, 1);
+        EXPECT_LE(own.orthogonality, 1);
+    }
+    std::mt19937 random(5);
+    EigenComparison claimedTooTight;
+    for (int n : {5, 12}) compareEigen(n, random, 1e-3f, 1e-6f, claimedTooTight);
+    EXPECT_GT(claimedTooTight.angle, 1);
+}
+
+// The right variances keep the mean squared standardized error within its band; a model whose
+// variances are half or twice the field's leaves it, while the mean stays unbiased either way.
+TEST(VerifyChecks, leaveOneOutCatchesVariancesOffByTwo) {
+    struct Case {
+        double factor;
+        bool squaresInBand;
+    };
+    for (Case c : {Case{1, true}, Case{0.5, false}, Case{2, false}}) {
+        SCOPED_TRACE(c.factor);
+        CrossValidationSummary s = fieldLeaveOneOut(c.factor);
+        EXPECT_EQ(400, s.n);
+        EXPECT_EQ(0, s.zeroDeviations);
+        EXPECT_LE(std::fabs(s.meanStandardized), meanBand(s));
+        EXPECT_EQ(c.squaresInBand, std::fabs(s.meanSquaredStandardized - 1) <= squaresBand(s));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+#pragma once
+// Files and messages of the companion tools: every input is read whole before anything is
+// written, a picture is written only when complete, never over one of the tool's own inputs,
+// and every refusal is one line "tool: message" on the error stream.
+#include <string>
+#include <vector>
+
+// FILE.svg beside FILE.ext (the last extension of the last path part replaced).
+std::string pictureNameFor(const std::string& input);
+
+// Writes "tool: message\n" to the error stream and returns status.
+int refuse(const std::string& tool, const std::string& message, int status = 1);
+
+// The whole file; false with "cannot open NAME" in error.
+bool readWholeFile(const std::string& name, std::string& text, std::string& error);
+
+// Creates name with text.  Refused (nothing written) when name is one of inputs, by the same
+// text or as another path to the same file; false with the message in error.
+bool writeWholeFile(const std::string& name, const std::string& text,
+                    const std::vector<std::string>& inputs, std::string& error);
+
+// The text of --version: the tool's name and the suite's version.
+std::string versionText(const std::string& tool);
