@@ -4,6 +4,7 @@
 // output.
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "cross_validation_plot.h"
 #include "cross_validation_summary.h"
 #include "krigcv_inputs.h"
+#include "tool_files.h"
 
 namespace {
 
@@ -45,19 +47,21 @@ float dataX[MAX_DATA], dataY[MAX_DATA], dataZ[MAX_DATA];
 HeldOutEstimate firstModel[MAX_DATA], otherModel[MAX_DATA];
 CrossValidationWork work;
 
-int refuse(const std::string& message) {
+int refuseInput(const std::string& message) {
     std::cerr << message << "\n";
     return 1;
 }
 
-// Writes one output file whole; false (with the message on stderr) when it cannot be written.
+// Writes one output file whole, or nothing of it; false with the message on stderr.
 template <class Write>
-bool writeFile(const std::string& name, Write write) {
-    std::ofstream file(name);
-    write(file);
-    file.close();
-    if (file) return true;
-    std::cerr << krigcvMessage(name, 0, "cannot be written") << "\n";
+bool writeFile(const std::string& name, const KrigcvArguments& args, Write write) {
+    std::ostringstream text;
+    write(text);
+    std::vector<std::string> inputs = args.polynomialFiles;
+    inputs.push_back(args.dataFile);
+    std::string error;
+    if (writeWholeFile(name, text.str(), inputs, error)) return true;
+    std::cerr << krigcvMessage("", 0, error) << "\n";
     return false;
 }
 
@@ -77,21 +81,21 @@ int main(int argc, char** argv) {
             break;
     }
     message = outputOverInput(args);
-    if (!message.empty()) return refuse(message);
+    if (!message.empty()) return refuseInput(message);
 
     std::ifstream dataFile(args.dataFile);
-    if (!dataFile) return refuse(krigcvMessage(args.dataFile, 0, "cannot be opened"));
+    if (!dataFile) return refuseInput(krigcvMessage(args.dataFile, 0, "cannot be opened"));
     int n = 0;
     DataExtent extent;
     std::string note;
     if (!readDataFile(dataFile, args.dataFile, dataX, dataY, dataZ, n, extent, note, message))
-        return refuse(message);
+        return refuseInput(message);
     std::vector<PolynomialModel> models;
     for (const std::string& name : args.polynomialFiles) {
         std::ifstream file(name);
-        if (!file) return refuse(krigcvMessage(name, 0, "cannot be opened"));
+        if (!file) return refuseInput(krigcvMessage(name, 0, "cannot be opened"));
         PolynomialModel model;
-        if (!readPolynomialFile(file, name, model, message)) return refuse(message);
+        if (!readPolynomialFile(file, name, model, message)) return refuseInput(message);
         models.push_back(model);
     }
     if (!note.empty()) std::cerr << note << "\n";
@@ -110,11 +114,11 @@ int main(int argc, char** argv) {
 
     bool written = true;
     if (!args.residualsFile.empty())
-        written &= writeFile(args.residualsFile, [&](std::ostream& out) {
+        written &= writeFile(args.residualsFile, args, [&](std::ostream& out) {
             writeResiduals(out, dataX, dataY, dataZ, firstModel, n);
         });
     if (!args.plotFile.empty())
-        written &= writeFile(args.plotFile, [&](std::ostream& out) {
+        written &= writeFile(args.plotFile, args, [&](std::ostream& out) {
             writeCrossValidationPlot(out, dataZ, firstModel, n);
         });
     return written ? 0 : 1;
