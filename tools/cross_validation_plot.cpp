@@ -1,52 +1,22 @@
 #include "cross_validation_plot.h"
 
 #include <cmath>
+#include <vector>
 
-#include "notation.h"
+#include "plot_axes.h"
+#include "svg_writer.h"
 
 namespace {
 
-// The square plot area inside a 600 x 600 picture, in pixels.
-constexpr double LEFT = 90, TOP = 50, SIDE = 470;
-constexpr int WANTED_TICKS = 5;
+constexpr double SIDE = 600;
+constexpr PlotArea AREA{90, 50, 470, 470};  // square, so that the 1:1 line is the diagonal
 
-struct Pixels {
-    double value;
-};
-std::ostream& operator<<(std::ostream& os, Pixels p) {
-    char text[NOTATION_BUFFER];
-    return os.write(text, formatFixed(text, p.value, 2));
-}
-struct Label {
-    double value;
-};
-std::ostream& operator<<(std::ostream& os, Label l) {
-    char text[NOTATION_BUFFER];
-    return os.write(text, formatGeneral(text, l.value, 6));
-}
-
-// 1, 2 or 5 times a power of ten: the smallest such step that cuts the range into at most
-// WANTED_TICKS parts.
-double roundStep(double range) {
-    double raw = range / WANTED_TICKS;
-    double decade = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 5.0})
-        if (m * decade >= raw) return m * decade;
-    return 10 * decade;
-}
-
-struct Axis {
-    double lo, hi, step;
-    double px(double v) const { return LEFT + SIDE * (v - lo) / (hi - lo); }
-    double py(double v) const { return TOP + SIDE - SIDE * (v - lo) / (hi - lo); }
-};
-
-// One range for both axes: all values, widened to whole steps (a single value by one step).
-Axis commonAxis(const float observed[], const HeldOutEstimate estimate[], int n) {
+// One axis for both values: everything finite, widened to round ticks.  Nearly equal values are
+// spread over at least a thousandth of their size, so that the tick labels still differ.
+PlotAxis commonAxis(const float observed[], const HeldOutEstimate estimate[], int n) {
     double lo = INFINITY, hi = -INFINITY;
     for (int i = 0; i < n; ++i)
-        for (double v :
-             {static_cast<double>(observed[i]), static_cast<double>(estimate[i].estimate)})
+        for (double v : {double(observed[i]), double(estimate[i].estimate)})
             if (std::isfinite(v)) {
                 lo = std::fmin(lo, v);
                 hi = std::fmax(hi, v);
@@ -55,60 +25,31 @@ Axis commonAxis(const float observed[], const HeldOutEstimate estimate[], int n)
         lo = 0;
         hi = 1;
     }
-    // Floats widened to double: their spread is always finite.  Nearly equal values are spread
-    // over at least a thousandth of their size, so that 6-digit tick labels still differ.
     double size = std::fmax(std::fabs(lo), std::fabs(hi));
-    double spread = std::fmax(hi - lo, size > 0 ? 1e-3 * size : 1);
-    double step = roundStep(spread);
-    double first = std::floor(lo / step) * step, last = std::ceil(hi / step) * step;
-    if (first == last) {
-        first -= step;
-        last += step;
-    }
-    return {first, last, step};
-}
-
-void writeFrame(std::ostream& out, const Axis& a) {
-    out << "<rect x=\"" << Pixels{LEFT} << "\" y=\"" << Pixels{TOP} << "\" width=\"" << Pixels{SIDE}
-        << "\" height=\"" << Pixels{SIDE}
-        << "\" fill=\"none\" stroke=\"black\" stroke-width=\"1\"/>\n"
-        << "<g font-family=\"sans-serif\" font-size=\"13\" fill=\"black\">\n";
-    int count = static_cast<int>(std::lround((a.hi - a.lo) / a.step));
-    for (int k = 0; k <= count; ++k) {
-        double v = a.lo + k * a.step;
-        if (std::fabs(v) < 1e-9 * a.step) v = 0;  // no "-0" or 1e-17 at the origin
-        out << "<text x=\"" << Pixels{a.px(v)} << "\" y=\"" << Pixels{TOP + SIDE + 20}
-            << "\" text-anchor=\"middle\">" << Label{v} << "</text>\n"
-            << "<text x=\"" << Pixels{LEFT - 8} << "\" y=\"" << Pixels{a.py(v) + 4}
-            << "\" text-anchor=\"end\">" << Label{v} << "</text>\n";
-    }
-    out << "<text x=\"" << Pixels{LEFT + SIDE / 2} << "\" y=\"" << Pixels{TOP + SIDE + 45}
-        << "\" text-anchor=\"middle\">estimate from the other data</text>\n"
-        << "<text transform=\"translate(" << Pixels{LEFT - 60} << ' ' << Pixels{TOP + SIDE / 2}
-        << ") rotate(-90)\" text-anchor=\"middle\">observed</text>\n"
-        << "<text x=\"" << Pixels{LEFT} << "\" y=\"" << Pixels{TOP - 15}
-        << "\">leave-one-out cross-validation (line: estimate = observed)</text>\n</g>\n";
+    double middle = 0.5 * (lo + hi), half = 0.5 * std::fmax(hi - lo, size > 0 ? 1e-3 * size : 1);
+    PlotAxis axis = linearAxis(middle - half, middle + half);
+    roundOut(axis);
+    return axis;
 }
 
 }  // namespace
 
 void writeCrossValidationPlot(std::ostream& out, const float observed[],
                               const HeldOutEstimate estimate[], int n) {
-    Axis a = commonAxis(observed, estimate, n);
-    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"600\" height=\"600\" "
-           "viewBox=\"0 0 600 600\">\n"
-        << "<title>Observed values against their leave-one-out kriging estimates</title>\n"
-        << "<rect x=\"0\" y=\"0\" width=\"600\" height=\"600\" fill=\"white\"/>\n";
-    writeFrame(out, a);
-    out << "<line class=\"one-to-one\" x1=\"" << Pixels{a.px(a.lo)} << "\" y1=\""
-        << Pixels{a.py(a.lo)} << "\" x2=\"" << Pixels{a.px(a.hi)} << "\" y2=\""
-        << Pixels{a.py(a.hi)} << "\" stroke=\"#c0392b\" stroke-width=\"1.5\"/>\n"
-        << "<g fill=\"#1f4e9c\" stroke=\"none\">\n";
-    for (int i = 0; i < n; ++i) {
-        if (!std::isfinite(observed[i]) || !std::isfinite(estimate[i].estimate)) continue;
-        out << "<circle class=\"datum\" cx=\"" << Pixels{a.px(estimate[i].estimate)} << "\" cy=\""
-            << Pixels{a.py(observed[i])} << "\" r=\"3\"/>\n";
-    }
-    out << "</g>\n</svg>\n";
+    PlotFrame frame{AREA, commonAxis(observed, estimate, n), {}};
+    frame.y = frame.x;
+    frame.x.label = "estimate from the other data";
+    frame.y.label = "observed";
+    std::vector<PlotPoint> data;
+    for (int i = 0; i < n; ++i) data.push_back({estimate[i].estimate, observed[i]});
+    std::vector<PlotPoint> diagonal{{frame.x.lo, frame.x.lo}, {frame.x.hi, frame.x.hi}};
+
+    writeSvgStart(out, SIDE, SIDE, "Observed values against their leave-one-out kriging estimates");
+    out << "<g font-family=\"sans-serif\">\n";
+    writeAxes(out, frame);
+    writeTitle(out, frame, "Leave-one-out cross-validation (line: estimate = observed)");
+    out << "</g>\n";
+    writeCurve(out, frame, diagonal, "one-to-one", "#c0392b", 1.5);
+    writeMarkers(out, frame, data, "datum", "#1f4e9c");
+    writeSvgEnd(out);
 }
