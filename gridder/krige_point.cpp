@@ -52,7 +52,6 @@ PointEstimate krigePoint(const VariogramModel& model, float vMax, const float x[
     console << "\n * Begin kriging for one point...\n";
     SearchOutcome search = searchNeighbors(model, x, y, n, x0, y0, cutoff, work, console);
     int m = search.count;
-    result.neighbors = m;
     result.searchGaveUp = search.gaveUp;
     console << std::setw(5) << m << " data used in estimate\n";
 
@@ -63,6 +62,7 @@ PointEstimate krigePoint(const VariogramModel& model, float vMax, const float x[
         size = mergeCoincident(model, x, y, z, x0, y0, work, m, value);
         result.mergedCoincident = true;
     }
+    result.neighbors = size;
     completeSystem(work, size);
     luDecompose(size + 1, work.matrix, work.pivot);
     luBackSubstitute(work.matrix, size + 1, work.pivot, work.rhs);

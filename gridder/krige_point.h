@@ -12,18 +12,20 @@ struct PointEstimate {
     float estimate = 0;
     float variance = 0;  // the kriging variance times vMax; never negative
     float standardDeviation = 0;
-    int neighbors = 0;            // data in the system
+    int neighbors = 0;  // data in the system (work.neighbor, work.matrix and work.rhs hold it)
     bool searchGaveUp = false;    // no radius held the bounds: the nearest data were used
     bool illConditioned = false;  // the weights missed a sum of 1 by more than 0.02, or had none
     // Neighbours at one position made the system singular: each such group was kriged as one
-    // datum with the mean of its values (work.neighbor then holds the first of each group).
+    // datum with the mean of its values (work.neighbor then holds the first of each group, and
+    // the console still counts every datum found).
     bool mergedCoincident = false;
 };
 
 // Kriges (x0, y0) from the n data.  cutoff is this point's working copy of the cutoff radius:
 // the search may shrink or enlarge it, and the caller sees the final radius.  Every line that the
 // program shows for the point ("Begin kriging", the search, the count, the warning) goes to
-// console.  Cost: one scan of the data per radius tried, m^2/2 model values and an O(m^3) solve.
+// console.  Cost: one or two scans of the data however many radii are tried, m^2/2 model values
+// and an O(m^3) solve; nothing is allocated.
 PointEstimate krigePoint(const VariogramModel& model, float vMax, const float x[], const float y[],
                          const float z[], int n, float x0, float y0, float& cutoff,
                          KrigingWork& work, std::ostream& console);

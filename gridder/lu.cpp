@@ -56,10 +56,14 @@ void luDecompose(int n, float a[][LU_COLUMNS], int pivot[]) {
         if (j == n - 1) break;
         if (a[j][j] == 0) a[j][j] = TINY_PIVOT;
         float reciprocal = static_cast<float>(1.0 / a[j][j]);
-        for (int i = j + 1; i < n; ++i) {
+        for (int i = j + 1; i < n; ++i)
             a[i][j] = static_cast<float>(static_cast<double>(a[i][j]) * reciprocal);
-            subtractScaledRow(a[i], a[j], a[i][j], j + 1, n);
-        }
+        double pivotRow[LU_COLUMNS];
+        for (int k = j + 1; k < n; ++k) pivotRow[k] = a[j][k];
+        int i = j + 1;
+        for (; i + 2 <= n; i += 2)
+            subtractScaledRows(a[i], a[i][j], a[i + 1], a[i + 1][j], pivotRow, j + 1, n);
+        if (i < n) subtractScaledRow(a[i], a[i][j], pivotRow, j + 1, n);
     }
     if (a[n - 1][n - 1] == 0) a[n - 1][n - 1] = TINY_PIVOT;
 }

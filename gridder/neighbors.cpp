@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "distance.h"
+#include "model_row.h"
 #include "notation.h"
 #include "within_radius.h"
 
@@ -25,15 +26,14 @@ void sortAscending(int index[], int count) {
 void addNeighbor(const VariogramModel& model, const float x[], const float y[], int i, float d0,
                  int m, KrigingWork& work) {
     work.neighbor[m] = i;
+    work.neighborX[m] = x[i];
+    work.neighborY[m] = y[i];
     work.rhs[m] = modelVariance(model, d0);
     work.savedRhs[m] = work.rhs[m];
-    work.matrix[m][m] = 0;
-    for (int k = 0; k < m; ++k) {
-        int j = work.neighbor[k];
-        float v = modelVariance(model, separation(x[j], y[j], x[i], y[i]));
-        work.matrix[m][k] = v;
-        work.matrix[k][m] = v;
-    }
+    float* row = work.matrix[m];
+    modelValuesTo(model, x[i], y[i], work.neighborX, work.neighborY, m, row);
+    row[m] = 0;
+    for (int k = 0; k < m; ++k) work.matrix[k][m] = row[k];
 }
 
 int gatherNeighbors(const VariogramModel& model, const float x[], const float y[], int n, float x0,

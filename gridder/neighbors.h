@@ -13,7 +13,9 @@
 // Work arrays of one kriging call.  The caller owns them for the whole run and they are reused
 // from one grid point to the next, so that a call allocates nothing.
 struct KrigingWork {
-    int neighbor[MAX_NEIGHBORS];           // dataset indices, in dataset order
+    int neighbor[MAX_NEIGHBORS];     // dataset indices, in dataset order
+    float neighborX[MAX_NEIGHBORS];  // and their positions
+    float neighborY[MAX_NEIGHBORS];
     float matrix[LU_COLUMNS][LU_COLUMNS];  // the kriging system, factored in place by the solve
     float savedBlock[MAX_NEIGHBORS][MAX_NEIGHBORS];  // its variogram block before the solve
     float rhs[LU_COLUMNS];  // model values from the neighbours to the point, then the weights

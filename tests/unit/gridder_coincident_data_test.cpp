@@ -67,7 +67,8 @@ TEST(CoincidentData, MergedCopiesKrigeLikeOneDatumWithTheirMean) {
         EXPECT_EQ(b.estimate, a.estimate) << p[0] << " " << p[1];
         EXPECT_EQ(b.standardDeviation, a.standardDeviation);
         EXPECT_FALSE(a.illConditioned);
-        // The console still counts every datum used.
+        EXPECT_EQ(7, a.neighbors);  // the system holds one datum per position
+        // The console still counts every datum found.
         EXPECT_NE(std::string::npos, merged.str().find("    8 data used in estimate\n"));
     }
 }
