@@ -55,8 +55,11 @@ ProgramRun::~ProgramRun() {
     }
 }
 
-ProgramRun runProgram(const std::string& program, const std::string& input,
-                      const std::map<std::string, std::string>& files, int timeoutSeconds) {
+namespace {
+
+ProgramRun runInFolder(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& input, const std::map<std::string, std::string>& files,
+                       int timeoutSeconds) {
     ProgramRun run;
     run.dir = makeTempDir();
     fs::path work = run.dir / "work";
@@ -64,6 +67,10 @@ ProgramRun runProgram(const std::string& program, const std::string& input,
     for (const auto& [name, contents] : files) writeAll(work / name, contents);
     writeAll(run.dir / "stdin", input);
     std::string executable = std::string(PROGRAM_DIR) + "/" + program;
+    std::vector<char*> argv{executable.data()};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
 
     pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork failed");
@@ -77,7 +84,7 @@ ProgramRun runProgram(const std::string& program, const std::string& input,
         dup2(in, 0);
         dup2(out, 1);
         dup2(err, 2);
-        execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
+        execv(executable.c_str(), argv.data());
         _exit(127);
     }
 
@@ -103,6 +110,19 @@ ProgramRun runProgram(const std::string& program, const std::string& input,
     run.out = readAll(run.dir / "stdout");
     run.err = readAll(run.dir / "stderr");
     return run;
+}
+
+}  // namespace
+
+ProgramRun runProgram(const std::string& program, const std::string& input,
+                      const std::map<std::string, std::string>& files, int timeoutSeconds) {
+    return runInFolder(program, {}, input, files, timeoutSeconds);
+}
+
+ProgramRun runProgramWithArguments(const std::string& program,
+                                   const std::vector<std::string>& arguments,
+                                   const std::string& input) {
+    return runInFolder(program, arguments, input, {}, 120);
 }
 
 std::string testData(const std::string& name) { return readAll(fs::path(TEST_DATA_DIR) / name); }

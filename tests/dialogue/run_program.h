@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 struct ProgramRun {
     // Exit status 0..255 (a stop with -1 gives 255); -N when killed by signal N; TIMED_OUT when
@@ -30,6 +31,11 @@ struct ProgramRun {
 ProgramRun runProgram(const std::string& program, const std::string& input,
                       const std::map<std::string, std::string>& files = {},
                       int timeoutSeconds = 120);
+
+// The same with arguments on the command line after the program's name.
+ProgramRun runProgramWithArguments(const std::string& program,
+                                   const std::vector<std::string>& arguments,
+                                   const std::string& input = "");
 
 // Reads a file of the test data folder (tests/data).
 std::string testData(const std::string& name);
