@@ -2,6 +2,11 @@
 # manual page man/<name>.1 in section 1.  The install manifest lists what `make uninstall` removes.
 include(GNUInstallDirs)
 
+# `make install` and cpack build only the target suite (the installed executables), not the tests.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+add_custom_target(suite)
+add_dependencies(suite ${SUITE_EXECUTABLES})
+
 install(TARGETS ${SUITE_EXECUTABLES} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 foreach(name ${SUITE_EXECUTABLES})
   # A missing page fails the manual-page test rather than the configuration.
