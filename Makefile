@@ -74,27 +74,14 @@ package: configure
 	cmake --build $(BUILD) -j $(JOBS) --target suite
 	cd $(BUILD) && cpack
 
-# Each fuzz target for FUZZ_SECONDS (default 60) from its seed corpus in tests/fuzz/corpus.
-# Findings are written to $(FUZZ_BUILD)/findings/<target>/.
+# Each fuzz target for FUZZ_SECONDS (default 60) from its seed corpus in tests/fuzz/corpus, JOBS
+# targets side by side.  Findings are written to $(FUZZ_BUILD)/findings/<target>/.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 fuzz:
 	cmake -S . -B $(FUZZ_BUILD) -DFUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
-	@status=0; for target in $(FUZZ_BUILD)/bin/*_fuzz; do \
-	  name=$$(basename $$target); \
-	  work=$(CURDIR)/$(FUZZ_BUILD)/run/$$name; corpus=$(CURDIR)/$(FUZZ_BUILD)/corpus/$$name; \
-	  log=$(CURDIR)/$(FUZZ_BUILD)/$$name.log; \
-	  mkdir -p $$work $$corpus $(CURDIR)/$(FUZZ_BUILD)/findings/$$name; \
-	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  if (cd $$work && $(CURDIR)/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
-	        -rss_limit_mb=2048 -artifact_prefix=$(CURDIR)/$(FUZZ_BUILD)/findings/$$name/ \
-	        -print_final_stats=1 $$corpus $(CURDIR)/tests/fuzz/corpus/$$name >$$log 2>&1); then \
-	    grep -E '^Done [0-9]+ runs|stat::average_exec_per_sec' $$log; \
-	  else \
-	    tail -n 40 $$log; echo "FINDING in $$name: see $(FUZZ_BUILD)/findings/$$name/"; status=1; \
-	  fi; \
-	done; exit $$status
+	@sh tests/fuzz/run_targets.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS)
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(DEMO_DIR)
