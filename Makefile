@@ -1,11 +1,14 @@
-# Front door of the suite: `make demo`, `make test` and `make verify` (and `make bench`).
+# Front door of the suite: `make demo` and `make test`, then `make install` (and `make verify`,
+# `make bench`, `make package`).  Each target builds only what it needs.
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 DEMO_DIR   ?= demo-output
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?=
+PREFIX     ?= /usr/local
+DESTDIR    ?=
 
-.PHONY: all deps build test test-sanitize demo verify bench fuzz clean
+.PHONY: all deps configure build test test-sanitize demo verify bench install uninstall package fuzz clean
 
 all: build
 
@@ -30,51 +33,62 @@ deps:
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
 
-build: deps $(BUILD)/CMakeCache.txt
+configure: deps $(BUILD)/CMakeCache.txt
+
+# Programs, tools and tests; the benchmarks only for `make bench`.
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The sanitizer build needs no debugging information beyond line numbers, and -O1 keeps the
+# slow programs quick enough while compiling faster than -O2.
 test-sanitize: deps
-	cmake -S . -B $(SAN_BUILD) -DSANITIZE=ON -DBUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(SAN_BUILD) -DSANITIZE=ON -DBUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1"
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-demo: build
+# Only the programs and tools the tour runs (the CMake target tour_programs lists them).
+demo: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tour_programs
 	@sh examples/demo.sh "$(CURDIR)/$(BUILD)/bin" "$(CURDIR)/$(DEMO_DIR)"
 
 # The numerical routines against theory: one table, status 1 when a verdict fails, and the
 # convergence studies drawn in $(VERIFY_PLOT).
 VERIFY_PLOT ?= $(BUILD)/convergence.svg
-verify: deps $(BUILD)/CMakeCache.txt
+verify: configure
 	cmake --build $(BUILD) -j $(JOBS) --target verify
 	$(BUILD)/bin/verify $(VERIFY_PLOT)
 
-bench: build
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
 
-# Each fuzz target for FUZZ_SECONDS (default 60) from its seed corpus in tests/fuzz/corpus.
-# Findings are written to $(FUZZ_BUILD)/findings/<target>/.
+# Every program and tool into $(DESTDIR)$(PREFIX)/bin, its manual page into share/man/man1; the
+# list of what was written is $(BUILD)/install_manifest.txt, which `make uninstall` removes (give
+# it the same DESTDIR).
+install: configure
+	cmake --build $(BUILD) -j $(JOBS) --target suite
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake -P cmake/uninstall.cmake $(BUILD)/install_manifest.txt
+
+# A Debian package of the same files under /usr, in $(BUILD)/package/.
+package: configure
+	cmake --build $(BUILD) -j $(JOBS) --target suite
+	cd $(BUILD) && cpack
+
+# Each fuzz target for FUZZ_SECONDS (default 60) from its seed corpus in tests/fuzz/corpus, JOBS
+# targets side by side.  Findings are written to $(FUZZ_BUILD)/findings/<target>/.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 fuzz:
 	cmake -S . -B $(FUZZ_BUILD) -DFUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
-	@status=0; for target in $(FUZZ_BUILD)/bin/*_fuzz; do \
-	  name=$$(basename $$target); \
-	  work=$(CURDIR)/$(FUZZ_BUILD)/run/$$name; corpus=$(CURDIR)/$(FUZZ_BUILD)/corpus/$$name; \
-	  log=$(CURDIR)/$(FUZZ_BUILD)/$$name.log; \
-	  mkdir -p $$work $$corpus $(CURDIR)/$(FUZZ_BUILD)/findings/$$name; \
-	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  if (cd $$work && $(CURDIR)/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
-	        -rss_limit_mb=2048 -artifact_prefix=$(CURDIR)/$(FUZZ_BUILD)/findings/$$name/ \
-	        -print_final_stats=1 $$corpus $(CURDIR)/tests/fuzz/corpus/$$name >$$log 2>&1); then \
-	    grep -E '^Done [0-9]+ runs|stat::average_exec_per_sec' $$log; \
-	  else \
-	    tail -n 40 $$log; echo "FINDING in $$name: see $(FUZZ_BUILD)/findings/$$name/"; status=1; \
-	  fi; \
-	done; exit $$status
+	@sh tests/fuzz/run_targets.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS)
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(DEMO_DIR)

@@ -2,7 +2,9 @@
 // end, so that the user can time the run with a watch.
 #include <cmath>
 #include <iostream>
+#include <string_view>
 
+#include "command_line.h"
 #include "notation.h"
 #include "output_files.h"
 #include "progress.h"
@@ -23,7 +25,15 @@ void announceOperations(const char* ending) {
 
 }  // namespace
 
-int main() {
+// What --help prints.
+constexpr std::string_view HELP = R"help(Usage: speed [--help | --version]
+Times 10^9 single-precision floating-point operations by your watch: it
+announces the start and the end, with the progress in percent between them.
+Press Enter to start, and Enter again to leave.  Reads and writes no files.
+)help";
+
+int main(int argc, char** argv) {
+    if (auto status = answerProgramArguments(argc, argv, "speed", HELP)) return *status;
     alignas(64) static float x[W.n];
     alignas(64) static float y[W.n];
     setUpArrays(W, x, y);

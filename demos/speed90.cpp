@@ -3,7 +3,9 @@
 // control, so that the progress counts up in place on a console.
 #include <iostream>
 #include <limits>
+#include <string_view>
 
+#include "command_line.h"
 #include "elapsed_time.h"
 #include "output_files.h"
 #include "progress.h"
@@ -25,7 +27,15 @@ void readOneLine(RecordWriter& records) {
 
 }  // namespace
 
-int main() {
+// What --help prints.
+constexpr std::string_view HELP = R"help(Usage: speed90 [--help | --version]
+Times 10^9 single-precision floating-point operations by the system clock
+and reports the elapsed time and the rate in MFPO/s.  Press Enter to start,
+and Enter again to leave.  Reads and writes no files.
+)help";
+
+int main(int argc, char** argv) {
+    if (auto status = answerProgramArguments(argc, argv, "speed90", HELP)) return *status;
     alignas(64) static float x[W.n];
     alignas(64) static float y[W.n];
     setUpArrays(W, x, y);

@@ -7,9 +7,11 @@
 #include <iomanip>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "answers.h"
 #include "capacities.h"
+#include "command_line.h"
 #include "console.h"
 #include "eigen.h"
 #include "factors.h"
@@ -243,7 +245,22 @@ void reportFactors(int nKeep, std::ostream& report) {
 
 }  // namespace
 
-int main() {
+// What --help prints.
+constexpr std::string_view HELP = R"help(Usage: factor [--help | --version]
+Principal factor analysis of a table of samples (at most 300 samples of 100
+variables): statistics, eigenvalues, factor recipes and scores.  Every input
+is typed at the prompts, in this order:
+  1. the data file: a header line, then one line per sample, an integer
+     identifier and the values, in columns of one width;
+  2. the report file to write (created or replaced);
+  3. the tolerance epsilon (1.e-7 up to, but not including, 1.e-3);
+  4. how many eigenvalues to seek (1 to the number of variables);
+  5. how many principal factors to keep (1 to the number found).
+Everything shown on the console, and the wide matrices, go to the report.
+)help";
+
+int main(int argc, char** argv) {
+    if (auto status = answerProgramArguments(argc, argv, "factor", HELP)) return *status;
     std::cin.tie(&std::cout);
     std::cout << "\n";
     writeIntroduction(std::cout);

@@ -6,9 +6,11 @@
 #include <iomanip>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "answers.h"
 #include "capacities.h"
+#include "command_line.h"
 #include "console.h"
 #include "dataset.h"
 #include "output_files.h"
@@ -61,7 +63,22 @@ void refuseEndlessDiagonal(const DataExtent& extent) {
         refuseDataset("ERROR: The diagonal of this dataset exceeds the single-precision range.\n");
 }
 
-int main() {
+// What --help prints.
+constexpr std::string_view HELP = R"help(Usage: gridder [--help | --version]
+Kriges scattered x y z data onto a regular grid, in two runs.  Every input
+is typed at the prompts, in this order:
+  1. the data file (x y z records, at most 4000);
+  2. whether you already have a fitted variogram polynomial (TRUE, yes, ...).
+First run (no): the number of distance bins (20 to 200), then the name of
+  the variogram file to write.  Fit the polynomial to it with varfit.
+Second run (yes): the grid limits (minimum x, maximum x, minimum y,
+  maximum y), the grid points in x and in y (2 to 61), curve0 to curve3,
+  vMax, the cutoff radius, then the two gridded-data files (.grd) to write:
+  the estimates and their standard deviations.
+)help";
+
+int main(int argc, char** argv) {
+    if (auto status = answerProgramArguments(argc, argv, "gridder", HELP)) return *status;
     std::cin.tie(&std::cout);
     introduce();
     std::string name = askWord("Enter the name of the data file: ");

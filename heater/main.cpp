@@ -5,8 +5,10 @@
 #include <iomanip>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "answers.h"
+#include "command_line.h"
 #include "field.h"
 #include "heater_grid.h"
 #include "notation.h"
@@ -189,7 +191,25 @@ void warnIfExplicitUnstable(const RunSettings& run, const HeaterGrid& grid) {
 
 }  // namespace
 
-int main() {
+// What --help prints.
+constexpr std::string_view HELP = R"help(Usage: heater [--help | --version]
+Computes the thermal history of a vertical cross-section by explicit or
+alternating-direction-implicit finite differences, optionally with a
+subducting plate.  Every input is typed at the prompts, in this order:
+  1. whether to model subduction;
+  2. whether to start from an old .grd file (then its name), or else the
+     depths (odd, 3 to 49) and their spacing, the columns (odd, 3 to 49),
+     the column spacing or, with subduction, the dip, and a temperature
+     for each depth;
+  3. the duration (0 writes the starting field and skips to 6);
+  4. with subduction: plate velocity, shear stress, whether to fix the arc;
+  5. diffusivity, conductivity, heat production, time step, method
+     (0 explicit, 1 ADI), whether to save every step;
+  6. the gridded-data file (.grd) to write the temperature arrays to.
+)help";
+
+int main(int argc, char** argv) {
+    if (auto status = answerProgramArguments(argc, argv, "heater", HELP)) return *status;
     printBanner();
     RunSettings run;
     run.subduction =

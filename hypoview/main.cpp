@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "answers.h"
+#include "command_line.h"
 #include "console.h"
 #include "data_extent.h"
 #include "drawing.h"
@@ -165,7 +166,24 @@ void suggestStereoViewpoint(const Vec3& middle, const Vec3& eye) {
 
 }  // namespace
 
-int main() {
+// What --help prints.
+constexpr std::string_view HELP = R"help(Usage: hypoview [--help | --version]
+Draws earthquake hypocentres and a gridded surface in perspective, from a
+viewpoint you choose, as a graphics metafile fitted to the 9.9 x 7.5 plot
+rectangle.  Every input is typed at the prompts, in this order:
+  1. the gridded-data file (.grd; its first array is drawn);
+  2. the hypocentre file (x y z triples);
+     (for a file that cannot be opened: whether to go on without it)
+  3. the graphics metafile to write (.skm);
+  4. with a grid: whether to multiply its values, and by what;
+  5. the viewpoint: three numbers outside the data, not too distant and
+     not straight above or below the centre (asked again until so).
+Reads the two input files; writes the metafile and the scratch file
+temporary.tmp in the working directory.
+)help";
+
+int main(int argc, char** argv) {
+    if (auto status = answerProgramArguments(argc, argv, "hypoview", HELP)) return *status;
     std::cout << "Program Hypoview: Perspective view of data\n\n";
 
     std::string gridName = askWord("Enter name of gridded-data (.grd?) file: ");

@@ -4,10 +4,12 @@
 #include <cmath>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "answers.h"
 #include "bodies.h"
 #include "center_of_mass.h"
+#include "command_line.h"
 #include "console.h"
 #include "history.h"
 #include "integrators.h"
@@ -120,7 +122,24 @@ double fractionalError(double initial, double final) {
 
 }  // namespace
 
-int main() {
+// What --help prints.
+constexpr std::string_view HELP = R"help(Usage: orbits [--help | --version]
+Moves 2 to 10 point masses under their mutual gravitation and reports how
+well the run keeps angular momentum and energy.  Every input is typed at the
+prompts, in this order:
+  1. the gravitational constant;
+  2. the number of bodies (2 to 10);
+  3. for each body: mass, x, y, z, x-velocity, y-velocity, z-velocity;
+  4. the total time and the time step;
+  5. the method: 0 explicit, 1 or 2 predictor-corrector;
+  6. for each body, whether to follow its history (Y, yes, T, true, ...);
+  7. with a body followed: the graphics metafile to write (.skm).
+With a body followed, writes History.txt, the metafile and the scratch file
+temporary.tmp in the working directory.
+)help";
+
+int main(int argc, char** argv) {
+    if (auto status = answerProgramArguments(argc, argv, "orbits", HELP)) return *status;
     std::ios::sync_with_stdio(false);  // the console gets its own buffer: no flush per line
     double mass[MAX_BODIES];
     BodyVectors position, velocity, previous;

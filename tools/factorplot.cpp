@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 
+#include "command_line.h"
 #include "factor_plot.h"
 #include "factor_report.h"
 #include "tool_files.h"
@@ -13,18 +14,17 @@ const char* const TOOL = "factorplot";
 const char* const USAGE = "Usage: factorplot REPORT [OUT.svg]\n";
 const char* const HELP =
     "Usage: factorplot REPORT [OUT.svg]\n"
-    "Draws factor's report as one picture: the scree plot (each eigenvalue against its number,\n"
-    "with the cumulative share of the trace) and the loadings of the first two factors (each\n"
-    "variable an arrow from the origin).  Without OUT.svg the picture is REPORT.svg beside the\n"
-    "report.\n"
+    "Draws factor's report as one picture: the scree plot (each eigenvalue against\n"
+    "its number, with the cumulative share of the trace) and the loadings of the\n"
+    "first two factors (each variable an arrow from the origin).  Without OUT.svg\n"
+    "the picture is REPORT.svg beside the report.\n"
     "  --help, --version\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string first = argc > 1 ? argv[1] : "";
-    if (first == "--help") return std::cout << HELP, 0;
-    if (first == "--version") return std::cout << versionText(TOOL), 0;
+    if (auto status = answerToolArguments(argc, argv, TOOL, HELP)) return *status;
     if (argc < 2 || argc > 3 || (first.size() > 1 && first[0] == '-'))
         return refuse(TOOL, std::string(USAGE, USAGE + std::string(USAGE).size() - 1), 2);
     std::string report = first, picture = argc == 3 ? argv[2] : pictureNameFor(report);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "command_line.h"
 #include "grid_arrays.h"
 #include "grid_map.h"
 #include "point_file.h"
@@ -16,14 +17,14 @@ namespace {
 const char* const TOOL = "grd2svg";
 const char* const HELP =
     "Usage: grd2svg FILE.grd [OUT.svg] [--array N] [--interval V] [--points FILE]\n"
-    "Draws an array of a gridded-data file (gridder's estimates or deviations, heater's\n"
-    "temperatures, or a grid made by hand) as a map: one coloured cell per node, contour lines\n"
-    "at round levels, a colour bar, and axes at equal scale.  Without OUT.svg the picture is\n"
-    "FILE.svg beside the grid.\n"
-    "  --array N      the Nth array of a file that holds several (default: the last, the one\n"
-    "                 heater starts from)\n"
-    "  --interval V   contour lines at the multiples of V (default: a round interval giving\n"
-    "                 about ten lines)\n"
+    "Draws an array of a gridded-data file (gridder's estimates or deviations,\n"
+    "heater's temperatures, or a grid made by hand) as a map: one coloured cell per\n"
+    "node, contour lines at round levels, a colour bar, and axes at equal scale.\n"
+    "Without OUT.svg the picture is FILE.svg beside the grid.\n"
+    "  --array N      the Nth array of a file that holds several (default: the\n"
+    "                 last, the one heater starts from)\n"
+    "  --interval V   contour lines at the multiples of V (default: a round\n"
+    "                 interval giving about ten lines)\n"
     "  --points FILE  positions (x and y first on each line) drawn on top\n"
     "  --help, --version\n";
 
@@ -43,13 +44,11 @@ bool positiveNumber(const std::string& text, double& value) {
     return readReal(in, value) && in.peek() == EOF && value > 0;
 }
 
-// Returns -1 when the arguments are usable, else the exit status (0 after --help).
+// Returns -1 when the arguments are usable, else the exit status.
 int parse(int argc, char** argv, Arguments& args) {
     std::vector<std::string> positional;
     for (int i = 1; i < argc; ++i) {
         std::string word = argv[i];
-        if (word == "--help") return std::cout << HELP, 0;
-        if (word == "--version") return std::cout << versionText(TOOL), 0;
         bool takesValue = word == "--array" || word == "--interval" || word == "--points";
         if (takesValue && i + 1 == argc) return refuse(TOOL, word + " needs a value", 2);
         if (word == "--array") {
@@ -80,6 +79,7 @@ int parse(int argc, char** argv, Arguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (auto status = answerToolArguments(argc, argv, TOOL, HELP)) return *status;
     Arguments args;
     if (int status = parse(argc, argv, args); status >= 0) return status;
     std::string text, error;

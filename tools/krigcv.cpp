@@ -12,6 +12,7 @@
 #include "cross_validation_plot.h"
 #include "cross_validation_summary.h"
 #include "krigcv_inputs.h"
+#include "command_line.h"
 #include "tool_files.h"
 
 namespace {
@@ -40,7 +41,6 @@ const char* const HELP =
     "\n"
     "Exit status: 0 done; 1 an input refused or an output not written; 2 a wrong\n"
     "command line.\n";
-const char* const VERSION = "krigcv 1.0.0\n";
 
 // Main owns the arrays for the whole run.
 float dataX[MAX_DATA], dataY[MAX_DATA], dataZ[MAX_DATA];
@@ -68,11 +68,12 @@ bool writeFile(const std::string& name, const KrigcvArguments& args, Write write
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (auto status = answerToolArguments(argc, argv, "krigcv", HELP)) return *status;
     KrigcvArguments args;
     std::string message;
     switch (readKrigcvArguments(argc, argv, args, message)) {
         case ArgumentsStatus::answered:
-            std::cout << (args.help ? HELP : VERSION);
+            std::cout << (args.help ? std::string(HELP) : versionLine("krigcv") + "\n");
             return 0;
         case ArgumentsStatus::refused:
             std::cerr << message << "\n";

@@ -3,11 +3,23 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
+#include "command_line.h"
 #include "svg_picture.h"
 #include "tool_files.h"
 
+// What --help prints.
+constexpr std::string_view HELP = R"help(Usage: skm2svg FILE.skm [FILE.svg]
+       skm2svg --help | --version
+Renders a graphics metafile (L, P and T commands, as hypoview and orbits
+write them) as an SVG picture of the 9.9 x 7.5 plot rectangle.  Without a
+second argument the picture is FILE.svg beside the metafile.  A malformed
+metafile is refused with the line at fault, and nothing is written.
+)help";
+
 int main(int argc, char** argv) {
+    if (auto status = answerToolArguments(argc, argv, "skm2svg", HELP)) return *status;
     if (argc < 2 || argc > 3) {
         std::cerr << "Usage: skm2svg FILE.skm [FILE.svg]\n";
         return 2;

@@ -7,10 +7,6 @@
 
 #include "output_files.h"
 
-namespace {
-constexpr const char* SUITE_VERSION = "1.0";
-}
-
 std::string pictureNameFor(const std::string& input) {
     std::string stem = input;
     auto dot = stem.rfind('.');
@@ -61,6 +57,3 @@ bool writeWholeFile(const std::string& name, const std::string& text,
     return true;
 }
 
-std::string versionText(const std::string& tool) {
-    return tool + " (earth-science numerical methods suite) " + SUITE_VERSION + "\n";
-}

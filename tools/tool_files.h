@@ -18,6 +18,3 @@ bool readWholeFile(const std::string& name, std::string& text, std::string& erro
 // text or as another path to the same file; false with the message in error.
 bool writeWholeFile(const std::string& name, const std::string& text,
                     const std::vector<std::string>& inputs, std::string& error);
-
-// The text of --version: the tool's name and the suite's version.
-std::string versionText(const std::string& tool);

@@ -7,13 +7,26 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
+#include "command_line.h"
 #include "read_number.h"
 #include "tool_files.h"
 #include "variogram_fit.h"
 #include "variogram_plot.h"
 
+// What --help prints.
+constexpr std::string_view HELP = R"help(Usage: varfit VARIOGRAM_FILE RMAX [PLOT.svg]
+       varfit --help | --version
+Fits gridder's variogram polynomial to a variogram file of gridder's first
+run.  RMAX is the diagonal gridder prints ("Diagonal of this dataset is ...
+long.").  Prints curve0, curve1, curve2, curve3 and vMax, one a line, in the
+order gridder's second run asks for them; with PLOT.svg also writes a plot
+of the binned variances and the fitted curve.
+)help";
+
 int main(int argc, char** argv) {
+    if (auto status = answerToolArguments(argc, argv, "varfit", HELP)) return *status;
     if (argc < 3 || argc > 4) {
         std::cerr << "Usage: varfit VARIOGRAM_FILE RMAX [PLOT.svg]\n";
         return 2;

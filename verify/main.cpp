@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "checks.h"
+#include "command_line.h"
 #include "convergence_plot.h"
 #include "tool_files.h"
 #include "verdict.h"
@@ -27,11 +28,8 @@ constexpr const char* HELP =
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (auto status = answerToolArguments(argc, argv, "verify", HELP)) return *status;
     std::string argument = argc == 2 ? argv[1] : "";
-    if (argument == "--help") {
-        std::cout << HELP;
-        return 0;
-    }
     if (argc > 2 || (!argument.empty() && argument[0] == '-')) {
         std::cerr << USAGE;
         return 2;
