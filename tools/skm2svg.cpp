@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     if (!readWholeFile(metafile, text, error)) return refuse("skm2svg", error);
     std::istringstream in(text);
     std::ostringstream svg;
-    if (!metafileToSvg(in, svg, error)) return refuse("skm2svg", metafile + ", " + error);
+    if (!metafileToSvg(in, svg, metafile, error)) return refuse("skm2svg", metafile + ", " + error);
     if (!writeWholeFile(picture, svg.str(), {metafile}, error)) return refuse("skm2svg", error);
     std::cout << "Wrote " << picture << "\n";
     return 0;

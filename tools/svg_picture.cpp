@@ -18,7 +18,7 @@ SvgNumber coordinate(double value) { return {value, 4}; }
 SvgNumber svgX(double x) { return coordinate(x); }
 SvgNumber svgY(double y) { return coordinate(PICTURE_HEIGHT - y); }
 
-void writeHeader(std::ostream& out) {
+void writeHeader(std::ostream& out, const std::string& title) {
     double left = -PICTURE_MARGIN;
     double width = PICTURE_WIDTH + 2 * PICTURE_MARGIN;
     double height = PICTURE_HEIGHT + 2 * PICTURE_MARGIN;
@@ -29,6 +29,9 @@ void writeHeader(std::ostream& out) {
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << pixels[0] << "\" height=\""
         << pixels[1] << "\" viewBox=\"" << coordinate(left) << ' '
         << coordinate(left) << ' ' << coordinate(width) << ' ' << coordinate(height) << "\">\n"
+        << "<title>";
+    writeEscaped(out, title);
+    out << "</title>\n"
         << "<rect x=\"" << coordinate(left) << "\" y=\"" << coordinate(left) << "\" width=\""
         << coordinate(width) << "\" height=\"" << coordinate(height) << "\" fill=\"white\"/>\n"
         << "<rect class=\"plot-rectangle\" x=\"0.0000\" y=\"0.0000\" width=\""
@@ -70,8 +73,9 @@ std::string lineMessage(int line, const std::string& what) {
 
 }  // namespace
 
-bool metafileToSvg(std::istream& in, std::ostream& out, std::string& error) {
-    writeHeader(out);
+bool metafileToSvg(std::istream& in, std::ostream& out, const std::string& title,
+                   std::string& error) {
+    writeHeader(out, title);
     MetafileReader<double> reader(in);
     MetafileCommand<double> command;
     for (;;) {

@@ -12,6 +12,8 @@ constexpr double PICTURE_WIDTH = 9.9;
 constexpr double PICTURE_HEIGHT = 7.5;
 constexpr double PICTURE_MARGIN = 0.5;
 
-// Converts the metafile read from in into an SVG document on out.  On a malformed metafile it
-// returns false with a message naming the line in error (nothing useful is then on out).
-bool metafileToSvg(std::istream& in, std::ostream& out, std::string& error);
+// Converts the metafile read from in into an SVG document on out, whose <title> is title (the
+// metafile's name).  On a malformed metafile it returns false with a message naming the line in
+// error (nothing useful is then on out).
+bool metafileToSvg(std::istream& in, std::ostream& out, const std::string& title,
+                   std::string& error);

@@ -18,7 +18,7 @@ std::string convert(const std::string& metafile, bool expectOk = true) {
     std::istringstream in(metafile);
     std::ostringstream out;
     std::string error;
-    EXPECT_EQ(expectOk, metafileToSvg(in, out, error)) << error;
+    EXPECT_EQ(expectOk, metafileToSvg(in, out, "a.skm", error)) << error;
     return expectOk ? out.str() : error;
 }
 
@@ -32,6 +32,7 @@ TEST(SvgPicture, OneElementPerCommandAtItsPlace) {
     EXPECT_EQ(2, countOf(svg, "<line "));
     EXPECT_EQ(1, countOf(svg, "<circle "));
     EXPECT_EQ(1, countOf(svg, "<text "));
+    EXPECT_EQ(1, countOf(svg, "<title>a.skm</title>"));
     // y turns downward: plot y 0 is at the bottom edge of the rectangle, 7.5 at the top.
     EXPECT_NE(std::string::npos,
               svg.find("<line x1=\"1.2000\" y1=\"7.5000\" x2=\"8.7000\" y2=\"0.0000\"/>"));
