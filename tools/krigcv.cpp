@@ -84,8 +84,9 @@ int main(int argc, char** argv) {
     message = outputOverInput(args);
     if (!message.empty()) return refuseInput(message);
 
-    std::ifstream dataFile(args.dataFile);
-    if (!dataFile) return refuseInput(krigcvMessage(args.dataFile, 0, "cannot be opened"));
+    std::string text, error;
+    if (!readWholeFile(args.dataFile, text, error)) return refuseInput(krigcvMessage("", 0, error));
+    std::istringstream dataFile(text);
     int n = 0;
     DataExtent extent;
     std::string note;
@@ -93,8 +94,8 @@ int main(int argc, char** argv) {
         return refuseInput(message);
     std::vector<PolynomialModel> models;
     for (const std::string& name : args.polynomialFiles) {
-        std::ifstream file(name);
-        if (!file) return refuseInput(krigcvMessage(name, 0, "cannot be opened"));
+        if (!readWholeFile(name, text, error)) return refuseInput(krigcvMessage("", 0, error));
+        std::istringstream file(text);
         PolynomialModel model;
         if (!readPolynomialFile(file, name, model, message)) return refuseInput(message);
         models.push_back(model);

@@ -1,6 +1,7 @@
 #include "tool_files.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -22,12 +23,28 @@ int refuse(const std::string& tool, const std::string& message, int status) {
 }
 
 bool readWholeFile(const std::string& name, std::string& text, std::string& error) {
+    std::error_code code;
+    auto status = std::filesystem::status(name, code);
+    // A device, a pipe or a folder may never end (/dev/zero): only plain files are read.
+    if (!code && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        error = name + " is not a plain file";
+        return false;
+    }
     std::ifstream in(name, std::ios::binary);
     if (!in) {
         error = "cannot open " + name;
         return false;
     }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    text.clear();
+    char block[65536];
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+        if (text.size() + static_cast<std::size_t>(in.gcount()) > MAX_INPUT_BYTES) {
+            error = name + " is larger than " + std::to_string(MAX_INPUT_BYTES >> 20) +
+                    " MiB, more than any input of the suite";
+            return false;
+        }
+        text.append(block, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         error = "cannot read " + name;
         return false;
@@ -42,6 +59,12 @@ bool writeWholeFile(const std::string& name, const std::string& text,
             error = name + " is an input of this run; name another output file";
             return false;
         }
+    // Only a plain file that this run wrote may be removed after a failed write: a device or
+    // any other special file named as the output stays as it was.
+    std::error_code code;
+    auto before = std::filesystem::symlink_status(name, code);
+    bool removable = code || !std::filesystem::exists(before) ||
+                     std::filesystem::is_regular_file(before);
     std::ofstream out(name, std::ios::binary);
     if (!out) {
         error = "cannot create " + name;
@@ -50,7 +73,7 @@ bool writeWholeFile(const std::string& name, const std::string& text,
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.close();
     if (!out) {
-        std::remove(name.c_str());
+        if (removable) std::remove(name.c_str());
         error = "cannot write " + name;
         return false;
     }

@@ -2,6 +2,7 @@
 // Files and messages of the companion tools: every input is read whole before anything is
 // written, a picture is written only when complete, never over one of the tool's own inputs,
 // and every refusal is one line "tool: message" on the error stream.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,12 @@ std::string pictureNameFor(const std::string& input);
 // Writes "tool: message\n" to the error stream and returns status.
 int refuse(const std::string& tool, const std::string& message, int status = 1);
 
-// The whole file; false with "cannot open NAME" in error.
+// The largest input a tool reads: far beyond any file of the suite, and a bound for one that
+// never ends.
+constexpr std::size_t MAX_INPUT_BYTES = std::size_t(256) << 20;
+
+// The whole file; false with the reason in error ("cannot open NAME", NAME is not a plain file,
+// or larger than MAX_INPUT_BYTES).  Cost: one pass, at most MAX_INPUT_BYTES of memory.
 bool readWholeFile(const std::string& name, std::string& text, std::string& error);
 
 // Creates name with text.  Refused (nothing written) when name is one of inputs, by the same

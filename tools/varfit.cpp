@@ -38,11 +38,12 @@ int main(int argc, char** argv) {
         std::cerr << "varfit: RMAX must be a positive number, as gridder prints the diagonal\n";
         return 2;
     }
-    std::ifstream in(argv[1]);
-    if (!in) {
-        std::cerr << "varfit: cannot open " << argv[1] << "\n";
+    std::string text, readError;
+    if (!readWholeFile(argv[1], text, readError)) {
+        std::cerr << "varfit: " << readError << "\n";
         return 1;
     }
+    std::istringstream in(text);
     std::vector<VariogramBin> bins;
     std::string error;
     VariogramFit fit;

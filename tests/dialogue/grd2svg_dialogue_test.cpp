@@ -78,3 +78,27 @@ TEST(PictureTools, NeverDrawOverTheirInput) {
               bad.err);
     EXPECT_FALSE(bad.hasFile("b.svg"));
 }
+
+// An input that never ends is refused at once, by every tool; an output whose write fails is
+// removed only when it was a plain file, so a device named as the picture (here through a link
+// to /dev/full, whose writes always fail) is never deleted.
+TEST(PictureTools, EndlessInputsAndFailedOutputs) {
+    const std::vector<std::vector<std::string>> commands = {
+        {"skm2svg", "/dev/zero", "x.svg"},   {"grd2svg", "/dev/zero", "x.svg"},
+        {"factorplot", "/dev/zero", "x.svg"}, {"varfit", "/dev/zero", "100"},
+        {"krigcv", "/dev/zero", "1", "m.txt"}};
+    for (const std::vector<std::string>& command : commands) {
+        SCOPED_TRACE(command[0]);
+        ProgramRun run = runTool(command[0], {command.begin() + 1, command.end()});
+        EXPECT_EQ(1, run.status);
+        EXPECT_EQ(command[0] + ": /dev/zero is not a plain file\n", run.err);
+    }
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    NamedPipe folder;  // only for its temporary folder
+    std::filesystem::path link = folder.dir / "full.svg";
+    std::filesystem::create_symlink("/dev/full", link);
+    ProgramRun run = runTool("skm2svg", {"a.skm", link.string()}, {{"a.skm", "L 0 0 1 1\n"}});
+    EXPECT_EQ(1, run.status);
+    EXPECT_EQ("skm2svg: cannot write " + link.string() + "\n", run.err);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+}

@@ -78,7 +78,7 @@ TEST(Krigcv, RefusalsWriteNothing) {
         {{"data.txt", "40", "missing.txt", "--plot", "p.svg"},
          MODEL,
          1,
-         "krigcv: missing.txt: cannot be opened\n"},
+         "krigcv: cannot open missing.txt\n"},
         {{"data.txt", "4O", "model.txt"},
          MODEL,
          2,
