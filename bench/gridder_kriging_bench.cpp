@@ -12,6 +12,7 @@
 #include "capacities.h"
 #include "extent.h"
 #include "kriging.h"
+#include "kriging_scene.h"
 
 namespace {
 
@@ -19,22 +20,7 @@ namespace {
 // keeps about 25, and the edges see half as many: about 38 a point on average.
 constexpr float CUTOFF = 60;
 
-struct Scene {
-    std::vector<float> x = std::vector<float>(MAX_DATA), y = x, z = x;
-    DataExtent extent;
-    Scene() {
-        std::uint32_t seed = 7;
-        auto next = [&seed] {
-            seed = seed * 1664525u + 1013904223u;
-            return static_cast<float>(seed >> 8) / 16777216.0f;
-        };
-        for (int i = 0; i < MAX_DATA; ++i) {
-            x[i] = 1000 * next();
-            y[i] = 1000 * next();
-            z[i] = 0.01f * x[i] + 0.02f * y[i] + next();
-        }
-        extent = computeExtent(x.data(), y.data(), MAX_DATA);
-    }
+struct Scene : KrigingScene {
     float gridX(int ix) const { return extent.xMin + ix * (extent.xMax - extent.xMin) / 60; }
     float gridY(int iy) const { return extent.yMin + iy * (extent.yMax - extent.yMin) / 60; }
 };

@@ -10,24 +10,16 @@
 #include "cross_validation.h"
 #include "cross_validation_summary.h"
 #include "extent.h"
+#include "kriging_scene.h"
 
 namespace {
 
 constexpr float CUTOFF = 60;  // as in the kriging benchmark: about 38 neighbours a point
 
 void BM_CrossValidate4000(benchmark::State& state) {
-    std::vector<float> x(MAX_DATA), y(MAX_DATA), z(MAX_DATA);
-    std::uint32_t seed = 7;
-    auto next = [&seed] {
-        seed = seed * 1664525u + 1013904223u;
-        return static_cast<float>(seed >> 8) / 16777216.0f;
-    };
-    for (int i = 0; i < MAX_DATA; ++i) {
-        x[i] = 1000 * next();
-        y[i] = 1000 * next();
-        z[i] = 0.01f * x[i] + 0.02f * y[i] + next();
-    }
-    DataExtent extent = computeExtent(x.data(), y.data(), MAX_DATA);
+    const KrigingScene scene;
+    const std::vector<float>&x = scene.x, &y = scene.y, &z = scene.z;
+    const DataExtent& extent = scene.extent;
     auto work = std::make_unique<CrossValidationWork>();
     std::vector<HeldOutEstimate> result(MAX_DATA);
     PolynomialModel model{0.1f, 1, 0, 0, 1};
