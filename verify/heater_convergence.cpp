@@ -13,6 +13,7 @@
 #include "explicit_growth.h"
 #include "solvers.h"
 #include "stability_limit.h"
+#include "unit_roundoff.h"
 
 namespace {
 
@@ -24,7 +25,6 @@ constexpr double START = 1;
 constexpr double END = 2;
 constexpr int COLUMNS = 3;
 constexpr int REFINEMENTS = 3;  // 13, 25 and 49 rows: spacing 1, 1/2, 1/4
-constexpr double UNIT_ROUNDOFF = 0x1p-24;
 
 double halfSpace(double depth, double t) {
     return T0 * std::erf(depth / (2 * std::sqrt(double(KAPPA) * t)));
@@ -43,34 +43,34 @@ double largestError(const TemperatureField& T, int nz, double dz, double t) {
     return largest / T0;
 }
 
-enum class Method { explicitSteps, adi };
+enum class Scheme { explicitSteps, adi };
 
-void step(Method method, float dt, float dx, float dz, int nx, int nz, TemperatureField& T) {
-    if (method == Method::explicitSteps)
+void step(Scheme scheme, float dt, float dx, float dz, int nx, int nz, TemperatureField& T) {
+    if (scheme == Scheme::explicitSteps)
         explicitStep(CONDUCTIVITY, dt, dx, dz, 0, KAPPA, nx, nz, T);
     else
         adiStep(CONDUCTIVITY, dt, dx, dz, 0, KAPPA, nx, nz, T);
 }
 
-// The explicit method is first order in time: its step falls with the square of the spacing
+// The explicit scheme is first order in time: its step falls with the square of the spacing
 // (kappa dt = dz^2 / 8, inside the limit and away from 1/6, where the leading errors of time and
-// space would cancel and hide the order).  The ADI method is second order in time, so its step
+// space would cancel and hide the order).  The ADI scheme is second order in time, so its step
 // falls with the spacing (kappa dt = dz / 4).
-double timeStep(Method method, double dz) {
-    return method == Method::explicitSteps ? dz * dz / (8 * KAPPA) : dz / (4 * KAPPA);
+double timeStep(Scheme scheme, double dz) {
+    return scheme == Scheme::explicitSteps ? dz * dz / (8 * KAPPA) : dz / (4 * KAPPA);
 }
 
-ConvergenceSeries coolingSeries(Method method, const char* label) {
+ConvergenceSeries coolingSeries(Scheme scheme, const char* label) {
     ConvergenceSeries series{label, {}, {}, 2};
     for (int r = 0; r < REFINEMENTS; ++r) {
         int nz = 12 * (1 << r) + 1;
         double dz = DEPTH / (nz - 1);
-        double dt = timeStep(method, dz);
+        double dt = timeStep(scheme, dz);
         int steps = int(std::lround((END - START) / dt));
         static TemperatureField T;
         fillProfile(T, nz, dz, START);
         for (int s = 0; s < steps; ++s)
-            step(method, float(dt), float(dz), float(dz), COLUMNS, nz, T);
+            step(scheme, float(dt), float(dz), float(dz), COLUMNS, nz, T);
         series.steps.push_back(dz);
         series.errors.push_back(largestError(T, nz, dz, END));
     }
@@ -82,14 +82,14 @@ ConvergenceSeries coolingSeries(Method method, const char* label) {
 // brackets of three operations, two divisions, the sum, the product and the two additions; 22 for
 // the ADI step's two half-steps, each a right-hand side of five and an elimination and back
 // substitution of six), and a stable scheme does not amplify what earlier steps added.
-Verdict linearProfile(Method method, const char* quantity, int roundingsPerStep) {
+Verdict linearProfile(Scheme scheme, const char* quantity, int roundingsPerStep) {
     constexpr int NX = 9, NZ = 49, STEPS = 100;
     constexpr float DZ = 0.25f;
     static TemperatureField T;
     for (int i = 1; i <= NZ; ++i)
         for (int j = 1; j <= NX; ++j) T[i][j] = T0 * float(i - 1) / float(NZ - 1);
-    float dt = float(timeStep(method, DZ));
-    for (int s = 0; s < STEPS; ++s) step(method, dt, DZ, DZ, NX, NZ, T);
+    float dt = float(timeStep(scheme, DZ));
+    for (int s = 0; s < STEPS; ++s) step(scheme, dt, DZ, DZ, NX, NZ, T);
     double largest = 0;
     for (int i = 1; i <= NZ; ++i)
         for (int j = 1; j <= NX; ++j)
@@ -125,17 +125,17 @@ double explicitGrowthPerStep(double fraction) {
 void checkHeater(std::vector<Verdict>& rows, std::vector<ConvergenceStudy>& studies) {
     ConvergenceStudy study{
         "heater: half-space cooling, t = 1 to 2", "depth spacing", "largest error / T0", {}};
-    study.series.push_back(coolingSeries(Method::explicitSteps, "explicit, kappa dt = dz^2/8"));
-    study.series.push_back(coolingSeries(Method::adi, "ADI, kappa dt = dz/4"));
+    study.series.push_back(coolingSeries(Scheme::explicitSteps, "explicit, kappa dt = dz^2/8"));
+    study.series.push_back(coolingSeries(Scheme::adi, "ADI, kappa dt = dz/4"));
     rows.push_back(
         orderVerdict("heater explicit: order, half-space cooling", study.series[0].errors, 2));
     rows.push_back(
         orderVerdict("heater ADI: order, half-space cooling", study.series[1].errors, 2));
     studies.push_back(study);
 
-    rows.push_back(linearProfile(Method::explicitSteps,
+    rows.push_back(linearProfile(Scheme::explicitSteps,
                                  "heater explicit: linear geotherm after 100 steps", 11));
-    rows.push_back(linearProfile(Method::adi, "heater ADI: linear geotherm after 100 steps", 22));
+    rows.push_back(linearProfile(Scheme::adi, "heater ADI: linear geotherm after 100 steps", 22));
 
     // Just beyond the limit the worst pattern grows by 2 x 1.05 - 1 = 1.1 per step, so the
     // measured growth (that pattern once the others have faded) must exceed 1; just inside it

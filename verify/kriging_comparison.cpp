@@ -16,18 +16,14 @@
 #include "coefficients.h"
 #include "dense_inverse.h"
 #include "krige_point.h"
+#include "unit_roundoff.h"
 
 namespace {
 
-constexpr double UNIT_ROUNDOFF = 0x1p-24;
 // Roundings in one model value as gridder forms it: the two coordinate differences, the
 // distance, t = d / (rMax/2), and the cubic's three products and three sums.
 constexpr int ENTRY_ROUNDINGS = 10;
 constexpr int DATA = 400;
-
-double gamma(int k) {
-    return k * UNIT_ROUNDOFF / (1 - k * UNIT_ROUNDOFF);
-}
 
 // A zero intercept: the model of a datum with itself is 0, so ordinary kriging must return each
 // datum at its own position.  Rising like a spherical model: 1.5 t - 0.5 t^3.
@@ -99,7 +95,7 @@ PointCheck comparePoint(const Scatter& s, float x0, float y0, const double* refe
         for (int j = 0; j < n; ++j) ax += std::fabs(a[row[i]][j]) * std::fabs(x[j]);
         // The row of ones and its right-hand side 1 are exact; the model values are not.
         double entries = row[i] == m ? 0 : ENTRY_ROUNDINGS * UNIT_ROUNDOFF * (ax + b[row[i]]);
-        residual[row[i]] = gamma(3 * n) * lux + entries;
+        residual[row[i]] = roundingGamma(3 * n) * lux + entries;
     }
     double exact = 0, weightSum = 0, estimateBound = 0, absoluteTerms = 0;
     for (int k = 0; k < m; ++k) {
@@ -116,7 +112,7 @@ PointCheck comparePoint(const Scatter& s, float x0, float y0, const double* refe
     }
     PointCheck c;
     c.estimateError = std::fabs(p.estimate - (reference ? *reference : exact));
-    c.estimateBound = estimateBound + gamma(m) * absoluteTerms;
+    c.estimateBound = estimateBound + roundingGamma(m) * absoluteTerms;
     // The weights' row of the system has a zero corner: its residual is 1 - sum(w) itself.
     c.sumError = std::fabs(weightSum - 1);
     c.sumBound = residual[m];

@@ -10,7 +10,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace command_line_test {
 
 std::vector<std::string> namesIn(const std::string& list) {
     std::istringstream words(list);
@@ -66,4 +66,4 @@ INSTANTIATE_TEST_SUITE_P(Suite, CommandLine, testing::ValuesIn(everyExecutable()
                              return info.param.name;
                          });
 
-}  // namespace
+}  // namespace command_line_test
