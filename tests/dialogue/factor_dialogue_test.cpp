@@ -233,6 +233,8 @@ TEST(FactorDialogue, TableShapesNamedBeforeTheCounts) {
     } cases[] = {
         {std::string(999, 'h') + "\n1 2 3\n2 4 5\n", "\nLine 1" + tooLong},
         {"H\n" + longLine + "\n2 4 5\n", std::string(79, '-') + "\nLine 2" + tooLong},
+        {std::string(998, 'h') + "\n1 2 3\n2 4 5\n",
+         "-----\n" + counts + "All data have been read.\n"},
         {"H\n1 2 3\n2 4 5\n \n\n", "-----\n" + counts + "All data have been read.\n"},
         {"H\n1 2 3\n2 4 5\n\t\n\n \n", "-----\n" + counts + "All data have been read.\n"},
         {"H\n1 2 3\n2 4 5\n \n\n6 7 8\n",

@@ -54,16 +54,6 @@ TEST(FactorTableEcho, EveryLineWithABreakIsASample) {
     EXPECT_EQ(1, echoOf("H\n1 2 3\n").echo.nSample);
 }
 
-// A header or first sample line too long for the buffer leaves no layout: it is marked.
-TEST(FactorTableEcho, LongHeaderOrFirstLineIsMarked) {
-    std::string long999(999, 'x'), long998(998, 'x');
-    EXPECT_EQ(1, echoOf(long999 + "\n1 2\n3 4\n").echo.longLine);
-    EXPECT_EQ(2, echoOf("H\n" + long999 + "\n3 4\n").echo.longLine);
-    EXPECT_EQ(1, echoOf(long999 + long999 + "\n1 2\n").echo.longLine);
-    EXPECT_EQ(0, echoOf(long998 + "\n" + long998 + "\n3 4\n").echo.longLine);
-    EXPECT_EQ(0, echoOf("H\n1 2\n" + long999 + "\n").echo.longLine);  // named when read
-}
-
 TEST(FactorTableEcho, EmptyFileHasNoVariables) {
     Echoed e = echoOf("");
     EXPECT_EQ(-1, e.echo.layout.nVar);
