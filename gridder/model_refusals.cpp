@@ -42,14 +42,14 @@ std::string singularModelReason(float curve0, float curve1, float curve2, float 
 
 std::string vMaxReason(float vMax) {
     if (!(vMax > 0))
-        return "with a vMax of 0 or less every standard deviation would be 0; enter the largest "
-               "variance of the variogram, above 0";
+        return "with a vMax of 0 or less every standard deviation would be 0; use the largest "
+               "variance of the variogram";
     // The number reader stores a magnitude beyond the float range as the largest float.
     if (vMax >= std::numeric_limits<float>::max()) {
         std::ostringstream largest;
         largest << num(std::numeric_limits<float>::max());
         return "a vMax beyond the single-precision range would be taken as " + largest.str() +
-               "; enter the largest variance of the variogram";
+               "; use the largest variance of the variogram";
     }
     return "";
 }
