@@ -28,7 +28,7 @@ constexpr int REAL_COLUMNS = 7;  // from mean error to correlation
 constexpr double COVERAGE_BOUND = 1.96;
 
 bool leftOut(const HeldOutEstimate& e) {
-    return e.atRoundingLevel || !(e.standardDeviation > 0);
+    return e.atRoundingLevel || e.negativeVariance || !(e.standardDeviation > 0);
 }
 
 // The median of the values (the mean of the middle two of an even count); reorders them.
