@@ -176,6 +176,9 @@ rectangle.  Every input is typed at the prompts, in this order:
      not straight above or below the centre (asked again until so).
 Reads the two input files; writes the metafile and the scratch file
 temporary.tmp in the working directory.
+Once the metafile is written it says "Now use Sketcher": Sketcher is an
+outside program that renders metafiles, and here skm2svg plays its part
+(skm2svg FILE.skm draws the picture FILE.svg).
 )help";
 
 int main(int argc, char** argv) {

@@ -131,6 +131,9 @@ prompts, in this order:
   7. with a body followed: the graphics metafile to write (.skm).
 With a body followed, writes History.txt, the metafile and the scratch file
 temporary.tmp in the working directory.
+Once the metafile is written it says "Now use Sketcher": Sketcher is an
+outside program that renders metafiles, and here skm2svg plays its part
+(skm2svg FILE.skm draws the picture FILE.svg).
 )help";
 
 int main(int argc, char** argv) {
