@@ -3,8 +3,9 @@
 # Every program and tool NAME has a manual page MAN_DIR/NAME.1 with the sections a reader looks
 # for, clean under mandoc's and groff's linters (each where installed), whose SEE ALSO lists
 # every companion tool TOOL but itself, and a --help text that starts with its usage and fits an
-# 80-column console.  A NAME installed under another name (NAME=INSTALLED) says so in its page,
-# and its installed page INSTALLED_PAGES_DIR/INSTALLED.1 is titled and linted as that command.
+# 80-column console.  A NAME installed under another name (NAME=INSTALLED) says so in its page
+# and its --help, and its installed page INSTALLED_PAGES_DIR/INSTALLED.1 is titled and linted as
+# that command.
 # Exit 77 (skipped) without either linter.
 man=$1
 bin=$2
@@ -64,6 +65,8 @@ for entry in "$@"; do
     fi
 
     help=$("$bin/$name" --help) || fail "$name --help: exit status $?"
+    [ "$installed" = "$name" ] || echo "$help" | grep -q "^Installed as $installed: " ||
+        fail "$name --help: must say that it is installed as $installed"
     case $help in
         "Usage: $name "*) ;;
         *) fail "$name --help: must start with \"Usage: $name \"" ;;
