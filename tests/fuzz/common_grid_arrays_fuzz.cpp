@@ -1,8 +1,8 @@
 // The multi-array gridded-data reader (grd2svg's input: gridder's single array, heater's arrays
 // with their caption lines) on arbitrary text: it ends, and either keeps whole arrays, each with
 // the count of values its header gives, finite values and a caption of one line of at most 79
-// characters, or refuses with a message of one line.  The value limit keeps a header from asking
-// for more memory than it allows.
+// characters, or refuses with a message of one line that names the file.  The value limit keeps a
+// header from asking for more memory than it allows.
 #include <cmath>
 #include <sstream>
 #include <vector>
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream in(inputText(data, size));
     std::vector<GridArray> arrays;
     std::string error;
-    bool accepted = readGridArrays(in, arrays, error, FUZZ_VALUE_LIMIT);
+    bool accepted = readGridArrays(in, "fuzz.grd", arrays, error, FUZZ_VALUE_LIMIT);
     std::size_t total = 0;
     for (const GridArray& array : arrays) {
         checkArray(array);
@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (accepted) {
         require(!arrays.empty() && error.empty());
     } else {
-        require(!error.empty() && error.find('\n') == std::string::npos);
+        require(error.find("fuzz.grd") != std::string::npos);
+        require(error.find('\n') == std::string::npos);
     }
     return 0;
 }
