@@ -55,7 +55,8 @@ class NeighborSearch : public testing::Test {
     Points p;
     int search(float& radius, std::string& output) {
         CaptureOutput out;
-        int m = searchNeighbors(SEARCH_MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, radius, *work).count;
+        int m =
+            searchNeighbors(SEARCH_MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, radius, *work).count;
         output = out.str();
         return m;
     }
