@@ -14,6 +14,9 @@ constexpr int MOST_PLAIN_DECIMALS = 6;  // below SMALLEST_LONG_LEVEL
 constexpr double SMALLEST_LONG_LEVEL = 0.01;
 constexpr std::size_t LONGEST_PLAIN_TEXT = 12;
 constexpr int MOST_DECIMALS = 12;
+// How near a whole number the interval, scaled by a power of ten, must come: far below any digit
+// shown, far above the rounding of an interval typed or stored in single precision.
+constexpr double WHOLE_TOLERANCE = 1e-6;
 
 const char* const SUPERSCRIPT_DIGITS[] = {"\u2070", "\u00b9", "\u00b2", "\u00b3", "\u2074",
                                           "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
@@ -57,7 +60,8 @@ int decimalsForInterval(double interval) {
     if (!(interval > 0) || !std::isfinite(interval)) return 0;
     double scaled = interval;
     for (int decimals = 0; decimals <= MOST_DECIMALS; ++decimals, scaled *= 10)
-        if (std::fabs(scaled - std::round(scaled)) <= 1e-9 * scaled) return decimals;
+        if (std::round(scaled) >= 1 && std::fabs(scaled - std::round(scaled)) <= WHOLE_TOLERANCE)
+            return decimals;
     // Not a terminating decimal: one digit below the interval's first one tells multiples apart.
     int first = static_cast<int>(std::floor(std::log10(interval)));
     return std::min(MOST_DECIMALS, std::max(0, 1 - first));

@@ -12,7 +12,8 @@ namespace {
 constexpr double TICK_LENGTH = 5;
 constexpr int FONT_SIZE = 13;
 constexpr int TITLE_SIZE = 16, SMALLEST_TITLE_SIZE = 11;
-constexpr double LABEL_GAP = 6;  // the least room between two numbers along the x axis
+constexpr double LABEL_GAP = 6;
+constexpr std::size_t MOST_DECADE_TICKS = 16;  // the least room between two numbers along the x axis
 // Log axes whose decades all lie here are labelled in plain decimals.
 constexpr double SMALLEST_PLAIN_DECADE = 1e-4, LARGEST_PLAIN_DECADE = 1e5;
 
@@ -80,7 +81,14 @@ RoundStep axisStep(const PlotAxis& axis) {
 std::vector<double> axisTicks(const PlotAxis& axis) {
     PlotAxis clamped = axis;
     clampRange(clamped);
-    if (axis.logarithmic) return decades(clamped.lo, clamped.hi);
+    if (axis.logarithmic) {
+        // Every decade while there are few; over a huge span every second, fifth, ... one.
+        std::vector<double> all = decades(clamped.lo, clamped.hi), ticks;
+        std::size_t stride = (all.size() + MOST_DECADE_TICKS - 1) / MOST_DECADE_TICKS;
+        for (std::size_t i = 0; i < all.size(); i += std::max<std::size_t>(1, stride))
+            ticks.push_back(all[i]);
+        return ticks;
+    }
     return roundMultiples(clamped.lo, clamped.hi, axisStep(clamped));
 }
 

@@ -79,7 +79,8 @@ TEST(PlotAxes, RoundOutReachesRoundTicks) {
 TEST(SvgWriter, EscapesTextAndKeepsItValidUtf8) {
     std::ostringstream out;
     writeEscaped(out, "a<b & \"c\">\t\xC3\xA9\xFF\xC0\xAF");
-    EXPECT_EQ("a&lt;b &amp; &quot;c&quot;&gt; \xC3\xA9\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD", out.str());
+    EXPECT_EQ("a&lt;b &amp; &quot;c&quot;&gt; \xC3\xA9\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD",
+              out.str());
     std::ostringstream numbers;
     numbers << SvgNumber{-0.001, 2} << ' ' << SvgNumber{-1.256, 2};
     EXPECT_EQ("0.00 -1.26", numbers.str());

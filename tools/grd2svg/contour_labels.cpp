@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <unordered_map>
 
 #include "map_fill.h"
 #include "svg_writer.h"
@@ -85,7 +86,55 @@ double bend(const Walker& w, double s, double e) {
     return most;
 }
 
-bool clear(const LabelBox& box, const LabelSpace& space, const std::vector<ContourLabel>& placed) {
+// The lines' segments in square cells of the picture, so that a label looks only at the segments
+// near it.
+class SegmentCells {
+  public:
+    explicit SegmentCells(const std::vector<PictureLine>& lines) : lines_(lines) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            std::size_t n = lines[i].points.size(), segments = lines[i].closed ? n : n - 1;
+            for (std::size_t k = 0; n > 1 && k < segments; ++k) {
+                const PlotPoint &a = lines[i].points[k], &b = lines[i].points[(k + 1) % n];
+                for (long cx = cell(std::min(a.x, b.x)); cx <= cell(std::max(a.x, b.x)); ++cx)
+                    for (long cy = cell(std::min(a.y, b.y)); cy <= cell(std::max(a.y, b.y)); ++cy)
+                        cells_[key(cx, cy)].push_back({i, k});
+            }
+        }
+    }
+    // True when a line other than `own` passes through the box.
+    bool crossed(const LabelBox& box, std::size_t own) const {
+        double xLo = INFINITY, xHi = -INFINITY, yLo = INFINITY, yHi = -INFINITY;
+        for (int k = 0; k < 4; ++k) {
+            PlotPoint p = box.corner(k);
+            xLo = std::min(xLo, p.x), xHi = std::max(xHi, p.x);
+            yLo = std::min(yLo, p.y), yHi = std::max(yHi, p.y);
+        }
+        for (long cx = cell(xLo); cx <= cell(xHi); ++cx)
+            for (long cy = cell(yLo); cy <= cell(yHi); ++cy) {
+                auto found = cells_.find(key(cx, cy));
+                if (found == cells_.end()) continue;
+                for (const auto& [line, k] : found->second) {
+                    if (line == own) continue;
+                    const std::vector<PlotPoint>& points = lines_[line].points;
+                    if (segmentMeetsBox(points[k], points[(k + 1) % points.size()], box))
+                        return true;
+                }
+            }
+        return false;
+    }
+
+  private:
+    static constexpr double SIZE = 16;
+    static long cell(double v) {
+        return static_cast<long>(std::floor(std::clamp(v, -1e6, 1e6) / SIZE));
+    }
+    static long key(long cx, long cy) { return cx * 1000003L + cy; }
+    const std::vector<PictureLine>& lines_;
+    std::unordered_map<long, std::vector<std::pair<std::size_t, std::size_t>>> cells_;
+};
+
+bool clear(const LabelBox& box, const LabelSpace& space, const std::vector<ContourLabel>& placed,
+           const SegmentCells& segments, std::size_t own) {
     LabelBox wide = box;
     wide.across += LABEL_CLEARANCE, wide.up += LABEL_CLEARANCE;
     if (!boxInside(wide, space.area, 0)) return false;
@@ -96,6 +145,7 @@ bool clear(const LabelBox& box, const LabelSpace& space, const std::vector<Conto
     }
     for (const LabelBox& dot : space.dots)
         if (boxesMeet(wide, dot)) return false;
+    if (segments.crossed(box, own)) return false;
     if (space.visible) {
         for (int k = 0; k < 4; ++k) {
             PlotPoint p = wide.corner(k);
@@ -106,9 +156,26 @@ bool clear(const LabelBox& box, const LabelSpace& space, const std::vector<Conto
     return true;
 }
 
+// Whether the rest of the line, outside the gap from length `from` to `to`, comes back across the
+// label (a small closed line curling round it).
+bool ownLineCrosses(const Walker& w, const LabelBox& box, double from, double to) {
+    std::vector<std::vector<PlotPoint>> rest;
+    if (w.line.closed) {
+        rest.push_back(w.piece(to, from + w.total()));
+    } else {
+        if (from > 0) rest.push_back(w.piece(0, from));
+        if (to < w.total()) rest.push_back(w.piece(to, w.total()));
+    }
+    for (const std::vector<PlotPoint>& piece : rest)
+        for (std::size_t k = 0; k + 1 < piece.size(); ++k)
+            if (segmentMeetsBox(piece[k], piece[k + 1], box)) return true;
+    return false;
+}
+
 // The first free place nearest the middle of the line, if any.
 bool placeOnLine(const Walker& w, const std::string& text, const LabelSpace& space,
-                 const std::vector<ContourLabel>& placed, ContourLabel& label) {
+                 const std::vector<ContourLabel>& placed, const SegmentCells& segments,
+                 ContourLabel& label) {
     double width = textWidth(text, LABEL_FONT_SIZE), height = LABEL_FONT_SIZE;
     double length = w.total(), half = width / 2;
     if (length < SHORTEST_SHARE * width) return false;
@@ -123,7 +190,9 @@ bool placeOnLine(const Walker& w, const std::string& text, const LabelSpace& spa
             if (angle > PI / 2) angle -= PI;
             if (angle <= -PI / 2) angle += PI;
             LabelBox box = textBox((a.x + b.x) / 2, (a.y + b.y) / 2, width, height, angle, 0);
-            if (!clear(box, space, placed)) continue;
+            if (!clear(box, space, placed, segments, label.line) ||
+                ownLineCrosses(w, box, s - half - GAP_ROOM, s + half + GAP_ROOM))
+                continue;
             label.text = text;
             label.box = box;
             label.gapFrom = s - half - GAP_ROOM;
@@ -146,13 +215,14 @@ std::vector<ContourLabel> placeContourLabels(const std::vector<PictureLine>& lin
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return walkers[a].total() > walkers[b].total();
     });
+    SegmentCells segments(lines);
     std::vector<ContourLabel> labels;
     for (std::size_t i : order) {
         const std::string& text = texts[lines[i].level];
         if (text.empty() || lines[i].points.size() < 2) continue;
         ContourLabel label;
         label.line = i;
-        if (placeOnLine(walkers[i], text, space, labels, label)) labels.push_back(label);
+        if (placeOnLine(walkers[i], text, space, labels, segments, label)) labels.push_back(label);
     }
     return labels;
 }

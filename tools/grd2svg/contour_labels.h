@@ -1,6 +1,7 @@
 #pragma once
 // Labels on contour lines: each near the middle of its line, turned along it, in a gap cut in the
-// line, never touching another label, a data dot, the frame or the masked part of the map.  A
+// line, never touching another label, another line, a data dot, the frame or the masked part of
+// the map.  A
 // line too short for its label, or with no free straight stretch for it, stays unlabelled.
 // Cost: for each line a walk along it and, at each place tried, a test against the labels
 // placed so far and the dots.
