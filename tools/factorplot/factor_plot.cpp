@@ -22,6 +22,8 @@ constexpr double NAME_CLEARANCE = 2;  // between a name and any arrow, name or t
 // The arrow head (a marker 7 stroke widths long, its point on the tip) as a square of this
 // half-side centred this far back from the tip.
 constexpr double HEAD_RADIUS = 7, HEAD_BACK = 6;
+// A name farther than this beyond its box's reach from its head gets a leader line.
+constexpr double LEADER_DISTANCE = 20;
 
 // The eigenvalues' axis: logarithmic when the positive ones span more than LOG_SPAN, and then
 // only they are drawn; leftOut counts the others.
@@ -97,7 +99,7 @@ void writeScree(std::ostream& out, const FactorReport& r) {
 // Where each name goes: beside its arrow's head, beyond it if there is room, else turned round
 // it step by step and farther out, until its box touches no arrow, no head, no other name and
 // stays inside the frame.  The longest arrows choose first.  Cost: for each name at most
-// 8 x 12 places, each tested against every arrow and the names placed.
+// 9 x 24 places, each tested against every arrow and the names placed.
 std::vector<LabelBox> placeNames(const PlotFrame& f, const std::vector<PlotPoint>& tips,
                                  const std::vector<std::string>& names) {
     constexpr double PI = 3.141592653589793;
@@ -135,9 +137,9 @@ std::vector<LabelBox> placeNames(const PlotFrame& f, const std::vector<PlotPoint
         LabelBox first{};
         bool found = false;
         for (double gap : {4.0, 8.0, 12.0, 18.0, 26.0, 38.0, 54.0, 76.0, 100.0}) {
-            for (int turn = 0; turn < 12 && !found; ++turn) {
-                // 0, +30, -30, +60, -60, ... degrees from straight on.
-                double angle = heading + (turn % 2 == 1 ? 1 : -1) * ((turn + 1) / 2) * PI / 6;
+            for (int turn = 0; turn < 24 && !found; ++turn) {
+                // 0, +15, -15, +30, -30, ... degrees from straight on.
+                double angle = heading + (turn % 2 == 1 ? 1 : -1) * ((turn + 1) / 2) * PI / 12;
                 double ux = std::cos(angle), uy = std::sin(angle);
                 double reach = gap + std::fabs(ux) * width / 2 + std::fabs(uy) * height / 2;
                 LabelBox box =
@@ -188,6 +190,18 @@ void writeLoadings(std::ostream& out, const FactorReport& r) {
     for (std::size_t j = 0; j < first.size(); ++j)
         tips.push_back({f.px(first[j]), f.py(second[j])});
     std::vector<LabelBox> boxes = placeNames(f, tips, r.labels);
+    // A name pushed away from its head by the arrows around it is tied to it by a thin line.
+    out << "</g>\n<g class=\"leaders\" stroke=\"#777777\" stroke-width=\"0.8\">\n";
+    for (std::size_t j = 0; j < first.size(); ++j) {
+        double dx = boxes[j].x - tips[j].x, dy = boxes[j].y - tips[j].y, d = std::hypot(dx, dy);
+        double reach = std::hypot(boxes[j].across, boxes[j].up);
+        if (!(d > reach + LEADER_DISTANCE)) continue;
+        double end = (d - reach) / d;
+        out << "<line x1=\"" << SvgNumber{tips[j].x + 4 * dx / d, 2} << "\" y1=\""
+            << SvgNumber{tips[j].y + 4 * dy / d, 2} << "\" x2=\""
+            << SvgNumber{tips[j].x + end * dx, 2} << "\" y2=\""
+            << SvgNumber{tips[j].y + end * dy, 2} << "\"/>\n";
+    }
     out << "</g>\n<g class=\"variable-names\" font-family=\"sans-serif\" fill=\"black\">\n";
     for (std::size_t j = 0; j < first.size(); ++j)
         writeLabel(out, boxes[j].x, boxes[j].y + 0.36 * NAME_SIZE, r.labels[j], "middle",

@@ -87,15 +87,21 @@ struct Caption {
 void writeMask(std::ostream& out, const MapGeometry& g, const std::vector<PlotPoint>& points,
                double distance) {
     const PlotArea& a = g.frame.area;
-    double rx = distance * g.xScale(), ry = distance * g.yScale();
+    // A disc wider than any picture greys nothing more; a datum that far off the map cannot reach
+    // it with such a disc.
+    constexpr double WIDEST = 1e5, FARTHEST = 1e6;
+    double rx = std::min(WIDEST, distance * g.xScale()),
+           ry = std::min(WIDEST, distance * g.yScale());
     out << "<defs><mask id=\"data-mask\" maskUnits=\"userSpaceOnUse\" x=\"" << SvgNumber{a.left, 2}
         << "\" y=\"" << SvgNumber{a.top, 2} << "\" width=\"" << SvgNumber{a.width, 2}
         << "\" height=\"" << SvgNumber{a.height, 2} << "\">\n<rect x=\"" << SvgNumber{a.left, 2}
         << "\" y=\"" << SvgNumber{a.top, 2} << "\" width=\"" << SvgNumber{a.width, 2}
         << "\" height=\"" << SvgNumber{a.height, 2} << "\" fill=\"white\"/>\n<g fill=\"black\">\n";
-    for (const PlotPoint& p : points)
+    for (const PlotPoint& p : points) {
+        if (!(std::fabs(g.px(p.x)) < FARTHEST) || !(std::fabs(g.py(p.y)) < FARTHEST)) continue;
         out << "<ellipse cx=\"" << SvgNumber{g.px(p.x), 1} << "\" cy=\"" << SvgNumber{g.py(p.y), 1}
             << "\" rx=\"" << SvgNumber{rx, 1} << "\" ry=\"" << SvgNumber{ry, 1} << "\"/>\n";
+    }
     out << "</g>\n</mask></defs>\n<rect class=\"mask\" x=\"" << SvgNumber{a.left, 2} << "\" y=\""
         << SvgNumber{a.top, 2} << "\" width=\"" << SvgNumber{a.width, 2} << "\" height=\""
         << SvgNumber{a.height, 2} << "\" fill=\"" << MASK_GREY << "\" mask=\"url(#data-mask)\"/>\n";
@@ -169,7 +175,9 @@ bool writeGridMap(std::ostream& out, const GridArray& array, const MapOptions& o
             }
             mask->setDistance(AUTO_MASK_FACTOR * median);
         }
-        noted.maskDistance = mask->distance();
+        // Data spread beyond what doubles measure leave nothing farther away than that.
+        if (!std::isfinite(mask->distance())) mask.reset();
+        if (mask) noted.maskDistance = mask->distance();
     }
 
     MapGeometry g = mapGeometry(h, options.section, cells, options.exaggeration, 0, TOP);

@@ -96,7 +96,7 @@ bool readPointFile(std::istream& in, std::vector<PlotPoint>& points, std::string
     }
     std::size_t columns = lines[0].numbers.count;
     bool threes = columns > 3 && columns % 3 == 0;
-    if (allClean && (!sameCount || threes)) {
+    if (allClean && (!sameCount || threes || columns < 2)) {
         if (!readRecords(text, lines, points, error)) return false;
         if (points.empty()) {
             error = lineError(lines.back().number, "the file holds no complete x y z record");
