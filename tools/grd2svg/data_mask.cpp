@@ -89,7 +89,8 @@ double DataMask::medianNeighbourDistance() const {
         }
         return nearestOf.back().first;
     };
-    return data % 2 == 1 ? at(data / 2) : 0.5 * (at(data / 2 - 1) + at(data / 2));
+    // Halves added, so that two distances near the largest double do not overflow.
+    return data % 2 == 1 ? at(data / 2) : 0.5 * at(data / 2 - 1) + 0.5 * at(data / 2);
 }
 
 bool DataMask::near(double x, double y) const {
