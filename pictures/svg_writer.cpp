@@ -87,18 +87,10 @@ void writeEscaped(std::ostream& out, const std::string& text) {
         }
         char ch = text[at];
         switch (ch) {
-            case '&':
-                out << "&amp;";
-                break;
-            case '<':
-                out << "&lt;";
-                break;
-            case '>':
-                out << "&gt;";
-                break;
-            case '"':
-                out << "&quot;";
-                break;
+            case '&': out << "&amp;"; break;
+            case '<': out << "&lt;"; break;
+            case '>': out << "&gt;"; break;
+            case '"': out << "&quot;"; break;
             default:
                 if (length > 1)
                     out.write(text.data() + at, static_cast<std::streamsize>(length));

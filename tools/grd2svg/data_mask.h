@@ -16,7 +16,7 @@ class DataMask {
   public:
     explicit DataMask(const std::vector<PlotPoint>& points, double distance = 0);
     // The median, over the data, of the distance to the nearest datum at a different position; 0
-    // when no two positions differ.
+    // when no two positions differ, infinite when the distances lie beyond the range of doubles.
     double medianNeighbourDistance() const;
     double distance() const { return distance_; }
     void setDistance(double distance) { distance_ = distance; }
