@@ -13,7 +13,8 @@ constexpr double TICK_LENGTH = 5;
 constexpr int FONT_SIZE = 13;
 constexpr int TITLE_SIZE = 16, SMALLEST_TITLE_SIZE = 11;
 constexpr double LABEL_GAP = 6;
-constexpr std::size_t MOST_DECADE_TICKS = 16;  // the least room between two numbers along the x axis
+constexpr std::size_t MOST_DECADE_TICKS =
+    16;  // the least room between two numbers along the x axis
 // Log axes whose decades all lie here are labelled in plain decimals.
 constexpr double SMALLEST_PLAIN_DECADE = 1e-4, LARGEST_PLAIN_DECADE = 1e5;
 

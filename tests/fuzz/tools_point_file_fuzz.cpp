@@ -12,7 +12,7 @@
 namespace {
 
 // Maps cost a pass over every position for the mask: only small sets are drawn.
-constexpr std::size_t MAX_DRAWN = 200;
+constexpr std::size_t MAX_DRAWN = 40;
 
 void checkRefusal(const std::string& error, const std::string& text) {
     require(error.rfind("line ", 0) == 0);

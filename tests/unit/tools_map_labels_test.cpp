@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 #include <fstream>
 #include <random>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "colour_scale.h"
@@ -44,7 +44,7 @@ Picture read(const std::string& svg) {
     std::smatch m;
     std::string frame = between(svg, "<rect class=\"frame\"", "/>");
     std::regex number(R"re( (x|y|width|height)="([-\d.]+)")re");
-        for (std::sregex_iterator i(frame.begin(), frame.end(), number), end; i != end; ++i) {
+    for (std::sregex_iterator i(frame.begin(), frame.end(), number), end; i != end; ++i) {
         double v = std::stod((*i)[2]);
         std::string key = (*i)[1];
         (key == "x"       ? p.frame.left
