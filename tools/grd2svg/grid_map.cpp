@@ -266,7 +266,8 @@ bool writeGridMap(std::ostream& out, const GridArray& array, const MapOptions& o
     out << "</g>\n</g>\n";
     if (mask) writeMask(out, g, options.points, mask->distance());
     out << "<g class=\"contour-labels\" font-family=\"sans-serif\" font-size=\"" << LABEL_FONT_SIZE
-        << "\" text-anchor=\"middle\" fill=\"black\">\n";
+        << "\" text-anchor=\"middle\" fill=\"black\" stroke=\"white\" stroke-width=\"2.5\" "
+           "stroke-opacity=\"0.7\" paint-order=\"stroke\">\n";
     writeContourLabels(out, labels);
     out << "</g>\n<g font-family=\"sans-serif\">\n";
     writeAxes(out, g.frame);
