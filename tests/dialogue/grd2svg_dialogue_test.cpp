@@ -32,7 +32,9 @@ TEST(Grd2svg, RefusalsWriteNothing) {
         const char* err;
     } cases[] = {
         {{"missing.grd"}, 1, "grd2svg: cannot open missing.grd\n"},
-        {{"bad.grd"}, 1, "grd2svg: bad.grd, line 3: text that is not a number\n"},
+        {{"bad.grd"},
+         1,
+         "grd2svg: Gridded-data file bad.grd, line 3, holds text that is not a number.\n"},
         {{"g.grd", "--array", "2"},
          1,
          "grd2svg: g.grd holds 1 array; --array 2 is not one of them\n"},
