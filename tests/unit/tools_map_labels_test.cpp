@@ -109,7 +109,7 @@ GridArray gridFile(const std::string& name) {
     std::ifstream in(std::string(TEST_DATA_DIR) + "/" + name);
     std::vector<GridArray> arrays;
     std::string error;
-    EXPECT_TRUE(readGridArrays(in, arrays, error)) << name << ": " << error;
+    EXPECT_TRUE(readGridArrays(in, name, arrays, error)) << name << ": " << error;
     return arrays.back();
 }
 
