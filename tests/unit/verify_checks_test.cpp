@@ -54,19 +54,20 @@ TEST(VerifyChecks, explicitGrowthFollowsTheLimit) {
 // values, a weight wrong by 0.002) is already caught.
 TEST(VerifyChecks, krigingBoundCatchesSmallErrors) {
     Scatter data = exampleScatter();
+    const VariogramModel model = modelThroughZero();
     for (int i : {0, 101, 257}) {
         SCOPED_TRACE(i);
         double datum = data.z[i];
-        PointCheck exact = comparePoint(data, data.x[i], data.y[i], &datum);
-        EXPECT_LE(exact.estimateError, exact.estimateBound);
-        EXPECT_LE(exact.sumError, exact.sumBound);
+        PointCheck exact = comparePoint(data, model, data.x[i], data.y[i], &datum);
+        EXPECT_LE(exact.estimate.error, exact.estimate.bound);
+        EXPECT_LE(exact.weightSum.error, exact.weightSum.bound);
         double shifted = datum + 1;
-        PointCheck wrong = comparePoint(data, data.x[i], data.y[i], &shifted);
-        EXPECT_GT(wrong.estimateError, wrong.estimateBound);
+        PointCheck wrong = comparePoint(data, model, data.x[i], data.y[i], &shifted);
+        EXPECT_GT(wrong.estimate.error, wrong.estimate.bound);
     }
-    PointCheck between = comparePoint(data, 500, 500, nullptr);
-    EXPECT_LE(between.estimateError, between.estimateBound);
-    EXPECT_GT(between.estimateBound, 0);
+    PointCheck between = comparePoint(data, model, 500, 500, nullptr);
+    EXPECT_LE(between.estimate.error, between.estimate.bound);
+    EXPECT_GT(between.estimate.bound, 0);
 }
 
 // The bounds follow epsilon: a search stopped at 1e-3 passes its own bounds but not those of
