@@ -88,20 +88,30 @@ TEST(VerifyChecks, eigenBoundsFollowTheTolerance) {
     EXPECT_GT(claimedTooTight.angle, 1);
 }
 
-// The right variances keep the mean squared standardized error within its band; a model whose
-// variances are half or twice the field's leaves it, while the mean stays unbiased either way.
-TEST(VerifyChecks, leaveOneOutCatchesVariancesOffByTwo) {
+// The right variances keep both statistics within their bands; variances a tenth too small or too
+// large, or half or twice the fields', leave the band of the mean square, while the mean stays
+// unbiased; a vMax of 0 leaves every datum without a deviation.
+TEST(VerifyChecks, leaveOneOutCatchesVariancesOffByATenth) {
     struct Case {
+        int fields;
         double factor;
         bool squaresInBand;
+        int zeroDeviations;
     };
-    for (Case c : {Case{1, true}, Case{0.5, false}, Case{2, false}}) {
+    const Case cases[] = {{LEAVE_ONE_OUT_FIELDS, 1, true, 0},
+                          {LEAVE_ONE_OUT_FIELDS, 0.9, false, 0},
+                          {LEAVE_ONE_OUT_FIELDS, 1.1, false, 0},
+                          {1, 0.5, false, 0},
+                          {1, 2, false, 0},
+                          {1, 0, false, 400}};
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.factor);
-        CrossValidationSummary s = fieldLeaveOneOut(c.factor);
-        EXPECT_EQ(400, s.n);
-        EXPECT_EQ(0, s.zeroDeviations);
-        EXPECT_LE(std::fabs(s.meanStandardized), meanBand(s));
-        EXPECT_EQ(c.squaresInBand, std::fabs(s.meanSquaredStandardized - 1) <= squaresBand(s));
+        FieldsLeaveOneOut s = fieldsLeaveOneOut(c.fields, c.factor);
+        EXPECT_EQ(400 * c.fields, s.data);
+        EXPECT_EQ(c.zeroDeviations, s.zeroDeviations);
+        if (c.zeroDeviations > 0) continue;
+        EXPECT_LE(std::fabs(s.meanStandardized), s.meanBand);
+        EXPECT_EQ(c.squaresInBand, std::fabs(s.meanSquaredStandardized - 1) <= s.squaresBand);
     }
 }
 
