@@ -47,25 +47,27 @@ TEST(VerifyKrigingChecks, comparisonCatchesWrongModels) {
     }
 }
 
+float sumOf(const float weight[], int m) {
+    float sum = 0;
+    for (int k = 0; k < m; ++k) sum += weight[k];
+    return sum;
+}
+
+// Wrong weight checks, each a fault of the real one.
 bool leaveAlone(float[], int, std::ostream&) {
     return false;
 }
-bool oneSided(float weight[], int m, std::ostream& console) {
-    float sum = 0;
-    for (int k = 0; k < m; ++k) sum += weight[k];
-    return sum > 1.02f && checkWeightSum(weight, m, console);
+bool oneSided(float w[], int m, std::ostream& console) {
+    return sumOf(w, m) > 1.02f && checkWeightSum(w, m, console);
 }
-bool multiplyBySum(float weight[], int m, std::ostream&) {
-    float sum = 0;
-    for (int k = 0; k < m; ++k) sum += weight[k];
-    if (std::fabs(sum - 1) <= 0.02f) return false;
-    for (int k = 0; k < m; ++k) weight[k] *= sum;
-    return true;
+bool multiplyBySum(float w[], int m, std::ostream&) {
+    float sum = sumOf(w, m);
+    for (int k = 0; k < m; ++k) w[k] *= sum;
+    return std::fabs(sum - 1) > 0.02f;
 }
-bool alwaysRescale(float weight[], int m, std::ostream&) {
-    float sum = 0;
-    for (int k = 0; k < m; ++k) sum += weight[k];
-    for (int k = 0; k < m; ++k) weight[k] /= sum;
+bool alwaysRescale(float w[], int m, std::ostream&) {
+    float sum = sumOf(w, m);
+    for (int k = 0; k < m; ++k) w[k] /= sum;
     return true;
 }
 
