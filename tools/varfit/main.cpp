@@ -3,7 +3,6 @@
 // Prints curve0, curve1, curve2, curve3 and vMax, one a line, ready to be typed into gridder's
 // second run; optionally writes an SVG plot of the binned variances with the fitted curve.
 #include <cmath>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -25,36 +24,33 @@ order gridder's second run asks for them; with PLOT.svg also writes a plot
 of the binned variances and the fitted curve.
 )help";
 
+namespace {
+
+const char* const TOOL = "varfit";
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (auto status = answerToolArguments(argc, argv, "varfit", HELP)) return *status;
-    if (argc < 3 || argc > 4) {
-        std::cerr << "Usage: varfit VARIOGRAM_FILE RMAX [PLOT.svg]\n";
-        return 2;
-    }
+    if (auto status = answerToolArguments(argc, argv, TOOL, HELP)) return *status;
+    if (auto option = unknownOption(argc, argv))
+        return refuse(TOOL, "unknown option " + *option + " (varfit --help lists them)", 2);
+    if (argc < 3 || argc > 4)
+        return refuse(TOOL, "Usage: varfit VARIOGRAM_FILE RMAX [PLOT.svg]", 2);
     std::istringstream rMaxText(argv[2]);
     double rMax = 0;
-    if (!readReal(rMaxText, rMax) || rMaxText.peek() != EOF || !(rMax > 0) ||
-        !std::isfinite(rMax)) {
-        std::cerr << "varfit: RMAX must be a positive number, as gridder prints the diagonal\n";
-        return 2;
-    }
-    std::string text, readError;
-    if (!readWholeFile(argv[1], text, readError)) {
-        std::cerr << "varfit: " << readError << "\n";
-        return 1;
-    }
+    if (!readReal(rMaxText, rMax) || rMaxText.peek() != EOF || !(rMax > 0) || !std::isfinite(rMax))
+        return refuse(TOOL, "RMAX must be a positive number, as gridder prints the diagonal", 2);
+    std::string text, error;
+    if (!readWholeFile(argv[1], text, error)) return refuse(TOOL, error);
     std::istringstream in(text);
     std::vector<VariogramBin> bins;
-    std::string error;
     VariogramFit fit;
-    if (!readVariogramFile(in, bins, error) || !fitVariogram(bins, rMax, fit, error)) {
-        std::cerr << "varfit: " << argv[1] << ": " << error << "\n";
-        return 1;
-    }
+    if (!readVariogramFile(in, bins, error) || !fitVariogram(bins, rMax, fit, error))
+        return refuse(TOOL, std::string(argv[1]) + ": " + error);
     if (argc == 4) {
         std::ostringstream plot;
         writeVariogramPlot(plot, bins, rMax, fit);
-        if (!writeWholeFile(argv[3], plot.str(), {argv[1]}, error)) return refuse("varfit", error);
+        if (!writeWholeFile(argv[3], plot.str(), {argv[1]}, error)) return refuse(TOOL, error);
     }
     std::cout << fitAnswers(fit);
     if (fit.heldFrom > 0) std::cerr << heldNote(fit, rMax);
