@@ -1,9 +1,14 @@
 #pragma once
 // The leave-one-out statistics of fields whose model is known, and the bands they must keep.
+#include "cross_validation_summary.h"
+#include "verdict.h"
 
 // Three standard deviations of the mean standardized error of n errors taken as independent: the
 // band of the example elevations, whose covariance is not known.
 double independentMeanBand(int n);
+
+// The example's row: its mean standardized error within that band, and no datum left out of it.
+Verdict exampleMeanVerdict(const CrossValidationSummary& s);
 
 struct FieldsLeaveOneOut {
     int fields = 0, data = 0, zeroDeviations = 0;

@@ -115,4 +115,22 @@ TEST(VerifyChecks, leaveOneOutCatchesVariancesOffByATenth) {
     }
 }
 
+// The example's mean is judged in the band of independent errors over the data kept, and a datum
+// left out fails the row however small the mean.
+TEST(VerifyChecks, exampleMeanFailsOnDataLeftOut) {
+    struct Case {
+        double mean;
+        int leftOut;
+        bool pass;
+    };
+    for (Case c : {Case{0.01, 0, true}, Case{0.24, 0, true}, Case{0.25, 0, false},
+                   Case{0.01, 3, false}, Case{std::nan(""), 0, false}}) {
+        CrossValidationSummary s;
+        s.n = 150;
+        s.meanStandardized = c.mean;
+        s.zeroDeviations = c.leftOut;
+        EXPECT_EQ(c.pass, exampleMeanVerdict(s).pass) << c.mean << " " << c.leftOut;
+    }
+}
+
 }  // namespace
