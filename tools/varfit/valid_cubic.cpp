@@ -159,3 +159,7 @@ bool fitValidCubic(const CubicLeastSquares& p, const ValidCubicFamily& family,
 bool inValidFamily(const double c[CUBIC_TERMS], double validTo) {
     return c[0] >= 0 && c[2] >= 0 && c[3] <= 0 && c[1] >= -3 * validTo * validTo * c[3];
 }
+
+bool nearlySquareAlone(const double c[CUBIC_TERMS]) {
+    return c[2] > 0 && c[0] + c[1] <= NEARLY_SQUARE * c[2];
+}

@@ -35,5 +35,11 @@ struct ValidCubicFamily {
 bool fitValidCubic(const CubicLeastSquares& p, const ValidCubicFamily& family,
                    double c[CUBIC_TERMS]);
 
+// The t^2 term makes kriging matrices of rank 4 at most in the plane, so a model that is nearly
+// that term alone leaves every system singular or nearly so in single precision: true when the
+// nugget, linear and spherical terms together (c0 + c1) are below this share of it.
+constexpr double NEARLY_SQUARE = 1e-4;
+bool nearlySquareAlone(const double c[CUBIC_TERMS]);
+
 // Whether c lies in the family: the four conditions, exactly as written.
 bool inValidFamily(const double c[CUBIC_TERMS], double validTo);

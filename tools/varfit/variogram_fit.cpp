@@ -130,9 +130,8 @@ bool fitVariogram(const std::vector<VariogramBin>& bins, double rMax, VariogramF
         error = "the bins within the fit range leave the model undetermined";
         return false;
     }
-    // The t^2 term alone makes every kriging system singular (its matrices have rank 4 at most in
-    // the plane), so then the best model without it is taken.
-    if (fit.optimum[0] == 0 && fit.optimum[1] == 0 && fit.optimum[2] > 0) {
+    // Kriging cannot use the t^2 term (nearly) alone, so then the best model without it is taken.
+    if (nearlySquareAlone(fit.optimum)) {
         family.quadraticAllowed = false;
         fit.quadraticDropped = true;
         if (!fitValidCubic(p, family, fit.optimum)) {
