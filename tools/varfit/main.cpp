@@ -14,7 +14,7 @@
 
 // What --help prints.
 constexpr std::string_view HELP =
-    R"help(Usage: varfit VARIOGRAM_FILE [RMAX] [PLOT.svg] [--weights pairs/r^2|pairs|equal]
+    R"help(Usage: varfit VARIOGRAM_FILE [RMAX] [PLOT.svg] [--weights W]
               [--nugget V] [--fit-to R] [--cutoff C]
        varfit --help | --version
 Fits gridder's variogram polynomial to a variogram file of gridder's first

@@ -1,6 +1,7 @@
 #include "variogram_file.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cfloat>
 #include <cmath>
 #include <sstream>
@@ -21,7 +22,8 @@ std::vector<std::string> fieldsOf(const std::string& line) {
     std::vector<std::string> fields;
     std::string field;
     for (char ch : line) {
-        if (ch == ' ' || ch == '\t' || ch == '\r') {
+        // White space as the number reader skips it, so that a field never holds any.
+        if (std::isspace(static_cast<unsigned char>(ch))) {
             if (!field.empty()) fields.push_back(field);
             field.clear();
         } else {
@@ -32,9 +34,13 @@ std::vector<std::string> fieldsOf(const std::string& line) {
     return fields;
 }
 
+// A refused field as the message shows it: cut to a readable length, control characters as '?'
+// so that the message stays one line of text.
 std::string quoted(const std::string& text) {
-    if (text.size() <= QUOTED_LENGTH) return "\"" + text + "\"";
-    return "\"" + text.substr(0, QUOTED_LENGTH) + "...\"";
+    std::string shown = text.substr(0, QUOTED_LENGTH);
+    for (char& ch : shown)
+        if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7f) ch = '?';
+    return "\"" + shown + (text.size() > QUOTED_LENGTH ? "...\"" : "\"");
 }
 
 std::string general7(double value) {
