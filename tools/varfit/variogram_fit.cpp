@@ -79,14 +79,14 @@ CubicLeastSquares normalEquations(const std::vector<VariogramBin>& bins, double 
     return p;
 }
 
-const char* weightsName(BinWeights weights) {
+const char* weightsPhrase(BinWeights weights) {
     switch (weights) {
         case BinWeights::pairs:
-            return "pairs";
+            return "weighted by pairs";
         case BinWeights::equal:
-            return "equal";
+            return "weighted equally";
         default:
-            return "pairs/r^2";
+            return "weighted by pairs/r^2";
     }
 }
 
@@ -154,8 +154,8 @@ std::string fitReport(const VariogramFit& fit, double rMax, const FitOptions& op
     double half = 0.5 * rMax;
     const double* c = fit.curve;
     std::string report = "varfit: fitted " + std::to_string(fit.binsUsed) +
-                         " bins up to r = " + general(fit.fitTo, 6) + " weighted by " +
-                         weightsName(options.weights) +
+                         " bins up to r = " + general(fit.fitTo, 6) + " " +
+                         weightsPhrase(options.weights) +
                          (options.nuggetFixed ? ", nugget fixed" : "") +
                          "; the model is a valid variogram out to r = " + general(fit.validTo, 6) +
                          (fit.validTo >= rMax ? " (the diagonal)" : "") + "\n";

@@ -7,7 +7,8 @@
 // cubics that are valid variograms at every distance a kriging system can hold, out to the whole
 // diagonal (valid_cubic.h), to the bins within the fit range, each weighted by its pair count over
 // its squared distance unless asked otherwise.  What it prints passes gridder's test of the
-// coefficients and stays in that family as gridder reads the numbers.
+// coefficients and stays in that family as gridder reads the numbers.  Cost: one pass over the
+// bins and at most two fits of 16 solves of 8 equations each; nothing grows with the data.
 #include <string>
 #include <vector>
 
