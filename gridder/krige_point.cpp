@@ -64,12 +64,13 @@ PointEstimate krigePoint(const VariogramModel& model, float vMax, const float x[
     }
     result.neighbors = size;
     completeSystem(work, size);
-    luDecompose(size + 1, work.matrix, work.pivot);
+    result.singular = luDecompose(size + 1, work.matrix, work.pivot) > 0;
     luBackSubstitute(work.matrix, size + 1, work.pivot, work.rhs);
     result.illConditioned = checkWeightSum(work.rhs, size, console);
 
     result.estimate = weightedSum(work.rhs, value, size);
     float variance = static_cast<float>(static_cast<double>(krigingVariance(work, size)) * vMax);
+    result.computedVariance = variance;
     // A negative variance, a negative zero (which would print as -0) and one that rounding made
     // not a number count as 0.
     if (!(variance > 0)) variance = 0;

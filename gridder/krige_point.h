@@ -11,6 +11,8 @@
 struct PointEstimate {
     float estimate = 0;
     float variance = 0;  // the kriging variance times vMax; never negative
+    // The same as computed, before a negative value (or one that is not a number) was set to 0.
+    float computedVariance = 0;
     float standardDeviation = 0;
     int neighbors = 0;  // data in the system (work.neighbor, work.matrix and work.rhs hold it)
     bool searchGaveUp = false;    // no radius held the bounds: the nearest data were used
@@ -19,6 +21,9 @@ struct PointEstimate {
     // datum with the mean of its values (work.neighbor then holds the first of each group, and
     // the console still counts every datum found).
     bool mergedCoincident = false;
+    // A pivot of the solve was 0 and became 1e-20: the system was singular, and the estimate and
+    // the variance rest on that substitute.
+    bool singular = false;
 };
 
 // Kriges (x0, y0) from the n data.  cutoff is this point's working copy of the cutoff radius:

@@ -12,12 +12,13 @@ bool checkWeightSum(float weight[], int m, std::ostream& console) {
     if (finite && !(std::fabs(static_cast<double>(sum) - 1.0) > 0.02)) return false;
     console << " WARNING: ILL-CONDITIONED MATRIX IN SUBROUTINE INTERP:\n"
             << "    SUM OF KRIGING WEIGHTS = " << num(sum) << " (SHOULD BE 1.)\n";
-    if (!finite) {
-        // Weights that are not numbers cannot be rescaled; equal ones give the plain mean.
+    float reciprocal = static_cast<float>(1.0 / sum);
+    if (!finite || !std::isfinite(reciprocal)) {
+        // Weights that are not numbers, or that sum to 0 (or so near it that the reciprocal
+        // overflows), cannot be rescaled; equal ones give the plain mean.
         for (int k = 0; k < m; ++k) weight[k] = static_cast<float>(1.0 / m);
         return true;
     }
-    float reciprocal = static_cast<float>(1.0 / sum);
     for (int k = 0; k < m; ++k)
         weight[k] = static_cast<float>(static_cast<double>(weight[k]) * reciprocal);
     return true;

@@ -14,5 +14,6 @@ void INTERP(float curve0, float curve1, float curve2, float curve3, const float 
 
 // Sums the m weights; when the sum is more than 0.02 away from 1, warns on console that the
 // matrix is ill-conditioned, divides every weight by the sum and returns true.  A sum that is not
-// finite is warned about as well, and then every weight becomes 1 / m.
+// finite is warned about as well, and then every weight becomes 1 / m; so too when the sum is 0
+// or too small to divide by.
 bool checkWeightSum(float weight[], int m, std::ostream& console = std::cout);

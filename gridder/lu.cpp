@@ -20,8 +20,9 @@ constexpr float TINY_PIVOT = 1e-20f;
 
 }  // namespace
 
-void luDecompose(int n, float a[][LU_COLUMNS], int pivot[]) {
-    if (n < 1) return;
+int luDecompose(int n, float a[][LU_COLUMNS], int pivot[]) {
+    if (n < 1) return 0;
+    int zeroPivots = 0;
     float scale[LU_COLUMNS];
     for (int i = 0; i < n; ++i) {
         float big = 0;
@@ -54,7 +55,10 @@ void luDecompose(int n, float a[][LU_COLUMNS], int pivot[]) {
         }
         pivot[j] = p;
         if (j == n - 1) break;
-        if (a[j][j] == 0) a[j][j] = TINY_PIVOT;
+        if (a[j][j] == 0) {
+            a[j][j] = TINY_PIVOT;
+            ++zeroPivots;
+        }
         float reciprocal = static_cast<float>(1.0 / a[j][j]);
         for (int i = j + 1; i < n; ++i)
             a[i][j] = static_cast<float>(static_cast<double>(a[i][j]) * reciprocal);
@@ -65,7 +69,11 @@ void luDecompose(int n, float a[][LU_COLUMNS], int pivot[]) {
             subtractScaledRows(a[i], a[i][j], a[i + 1], a[i + 1][j], pivotRow, j + 1, n);
         if (i < n) subtractScaledRow(a[i], a[i][j], pivotRow, j + 1, n);
     }
-    if (a[n - 1][n - 1] == 0) a[n - 1][n - 1] = TINY_PIVOT;
+    if (a[n - 1][n - 1] == 0) {
+        a[n - 1][n - 1] = TINY_PIVOT;
+        ++zeroPivots;
+    }
+    return zeroPivots;
 }
 
 void luBackSubstitute(const float a[][LU_COLUMNS], int n, const int pivot[], float b[]) {

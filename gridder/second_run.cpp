@@ -1,5 +1,6 @@
 // The second run: the grid, the fitted variogram polynomial, the kriging of every grid point from
 // the north, and the two gridded-data files of estimates and standard deviations.
+#include <cctype>
 #include <cmath>
 #include <iomanip>
 #include <iostream>
@@ -10,6 +11,7 @@
 #include "console.h"
 #include "grid_file.h"
 #include "krige_point.h"
+#include "model_refusals.h"
 #include "notation.h"
 #include "output_files.h"
 #include "runs.h"
@@ -87,8 +89,16 @@ void explainPolynomial() {
               << "\n";
 }
 
-// Asks until the polynomial is non-negative from 0 to rMax/2: a negative intercept, a negative
-// slope from a zero intercept, and a polynomial that dips below zero are each refused.
+// A refusal of the shared model checks as one line of the dialogue: the reason as a sentence.
+void sayRefused(const std::string& reason) {
+    std::string line = reason;
+    line[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(line[0])));
+    std::cout << line << ".\n";
+}
+
+// Asks until the polynomial is non-negative from 0 to rMax/2 and can make a regular kriging
+// system: a negative intercept, a negative slope from a zero intercept, a polynomial that dips
+// below zero and one that leaves every system singular are each refused.
 VariogramModel askCoefficients(float halfRMax) {
     VariogramModel c;
     c.halfRMax = halfRMax;
@@ -105,9 +115,23 @@ VariogramModel askCoefficients(float halfRMax) {
         }
         c.curve2 = askFloat("Enter quadratic term curve2: ");
         c.curve3 = askFloat("Enter cubic term curve3: ");
-        if (staysNonNegative(c.curve0, c.curve1, c.curve2, c.curve3)) return c;
-        std::cout << "THIS VARIANCE FUNCTION WILL GO BELOW ZERO;\n"
-                  << "   TRY AGAIN WITH LARGER COEFFICIENT(S)!\n";
+        if (!staysNonNegative(c.curve0, c.curve1, c.curve2, c.curve3)) {
+            std::cout << "THIS VARIANCE FUNCTION WILL GO BELOW ZERO;\n"
+                      << "   TRY AGAIN WITH LARGER COEFFICIENT(S)!\n";
+            continue;
+        }
+        std::string singular = singularModelReason(c.curve0, c.curve1, c.curve2, c.curve3);
+        if (singular.empty()) return c;
+        sayRefused(singular);
+    }
+}
+
+float askMaximumVariance() {
+    for (;;) {
+        float vMax = askFloat("Enter maximum variance (vMax) from variogram: ");
+        std::string refused = vMaxReason(vMax);
+        if (refused.empty()) return vMax;
+        sayRefused(refused);
     }
 }
 
@@ -138,10 +162,20 @@ void noteMergedPoints(int points) {
                  "duplicate positions from the data file or use a positive curve0.\n";
 }
 
+// One line on the error stream after the kriging, however many points had a singular system.
+void noteSingularPoints(int points) {
+    if (points == 0) return;
+    std::cerr << "At " << points << (points == 1 ? " grid point" : " grid points")
+              << " the kriging system was singular (a pivot of its solve was 0), so the "
+                 "estimates and standard deviations there are arbitrary: the variogram model "
+                 "cannot tell those neighbours apart.  Use a model that grows with distance over "
+                 "the whole cutoff radius, as varfit fits, or a positive curve0.\n";
+}
+
 // Rows from the north (largest y) down, each from west to east: the order of the grid file.
 void krigeGrid(const Dataset& data, const VariogramModel& c, float vMax, float cutoff,
                const GridPlan& g, KrigingGrids& grids, KrigingWork& work) {
-    int merged = 0;
+    int merged = 0, singular = 0;
     for (int iy = g.ny - 1; iy >= 0; --iy) {
         float y = static_cast<float>(static_cast<double>(iy) * g.y.spacing + g.y.min);
         for (int ix = 0; ix < g.nx; ++ix) {
@@ -152,10 +186,12 @@ void krigeGrid(const Dataset& data, const VariogramModel& c, float vMax, float c
             grids.estimate[iy][ix] = p.estimate;
             grids.deviation[iy][ix] = p.standardDeviation;
             if (p.mergedCoincident) ++merged;
+            if (p.singular) ++singular;
         }
         showProgress(g.ny - iy, iy);
     }
     noteMergedPoints(merged);
+    noteSingularPoints(singular);
 }
 
 void writeValues(OutputFile& file, const float values[][MAX_GRID], const GridPlan& g) {
@@ -186,7 +222,7 @@ int runKriging(const Dataset& data, KrigingGrids& grids, KrigingWork& work) {
     VariogramModel c = askCoefficients(data.extent.halfRMax);
 
     std::cout << "\n";
-    float vMax = askFloat("Enter maximum variance (vMax) from variogram: ");
+    float vMax = askMaximumVariance();
     std::cout << "\n";
     float cutoff = askFloat(
         "Enter cutoff radius for kriging; \n"

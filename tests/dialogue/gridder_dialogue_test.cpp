@@ -404,6 +404,21 @@ TEST(GridderSecondRun, DataAtOnePositionWithoutAnIntercept) {
     EXPECT_EQ(3.0, valuesAfterHeader(run.file("e.grd")).at(0));  // the datum at (0, 10)
 }
 
+// Four corners and two data inside, a model that is 0 from rMax/2 on: the corners' rows are 0 but
+// in three columns, so a pivot is 0 at every grid point.  One line on stderr says so, and the
+// grids hold numbers (the weights summed to 0, and dividing by that wrote nan).
+TEST(GridderSecondRun, SingularSystemsAreCountedOnStderr) {
+    ProgramRun run = runProgram("gridder", "data.txt yes 0 10 0 10 2 2 1 0 -1 0 1 100 e.grd s.grd",
+                                {{"data.txt", "0 0 1\n10 0 2\n0 10 3\n10 10 4\n4 5 5\n6 5 6\n"}});
+    EXPECT_EQ(
+        "At 4 grid points the kriging system was singular (a pivot of its solve was 0), so the "
+        "estimates and standard deviations there are arbitrary: the variogram model cannot tell "
+        "those neighbours apart.  Use a model that grows with distance over the whole cutoff "
+        "radius, as varfit fits, or a positive curve0.\n",
+        run.err);
+    EXPECT_EQ("0 10 10\n0 10 10\n3.5\n3.5\n3.5\n3.5\n", run.file("e.grd"));
+}
+
 TEST(GridderSecondRun, InputEndingMidwayKeepsWhatWasWritten) {
     ProgramRun run = runProgram("gridder", "data.txt yes 0 10 0 10 2 2 0 1 0 0 1 100 e.grd",
                                 {{"data.txt", EIGHT_POINTS}});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -91,6 +92,39 @@ TEST(Krigcv, RefusalsWriteNothing) {
         EXPECT_EQ("", run.out);
         EXPECT_FALSE(run.hasFile("r.txt") || run.hasFile("p.svg"));
         EXPECT_EQ(c.model, run.file("model.txt"));
+    }
+}
+
+// One routine decides for both: gridder says why in a sentence and asks again, krigcv names the
+// file (and vMax's line) with the very same reason.
+TEST(Krigcv, RefusesTheModelsGridderRefusesForTheSameReasons) {
+    const std::string term = "; make curve0 (a nugget), curve1 or curve3 non-zero";
+    const std::string cases[][3] = {
+        {"0 0 0 0", "5", "with curve0 to curve3 all 0 every kriging system is singular" + term},
+        {"0 0 2.5 -0", "5",
+         "with curve2 the only non-zero term every kriging system is singular (a square of the "
+         "distance alone gives a matrix of rank at most 4 in the plane)" +
+             term},
+        {"1 0 0 0", "0",
+         "with a vMax of 0 or less every standard deviation would be 0; use the largest variance "
+         "of the variogram"},
+        {"1 0 0 0", "1e39",
+         "a vMax beyond the single-precision range would be taken as 3.40282e+038; use the "
+         "largest variance of the variogram"}};
+    for (const auto& c : cases) {
+        bool atVMax = c[0] == "1 0 0 0";
+        ProgramRun cv = runTool("krigcv", {"data.txt", "40", "m"},
+                                {{"data.txt", DATA}, {"m", c[0] + "\n" + c[1]}});
+        EXPECT_EQ("krigcv: m" + std::string(atVMax ? ":2: " : ": ") + c[2] + "\n", cv.err);
+        std::string answers = c[0] + " " + (atVMax ? c[1] + " 6.5" : MODEL) + " 40 e s";
+        ProgramRun grid =
+            runProgram("gridder", "data.txt yes 0 9 0 9 2 2 " + answers, {{"data.txt", DATA}});
+        std::string prompt =
+            atVMax ? "Enter maximum variance (vMax) from variogram: " : "Enter cubic term curve3: ";
+        std::string sentence = c[2] + ".\n";
+        sentence[0] = static_cast<char>(std::toupper(sentence[0]));
+        std::string again = atVMax ? prompt + "\n" : "Enter constant term curve0: ";
+        EXPECT_NE(std::string::npos, grid.out.find(prompt + sentence + again)) << c[2];
     }
 }
 

@@ -13,8 +13,9 @@
 
 namespace {
 
-// Worked by hand.  errors 1 0 -1 2; standardized 1 0 -2 0.5; observed deviations -1.5 -0.5 0.5
-// 1.5 and estimated -1 -1 -1 3 from their means: r = 6 / sqrt(5 * 12).
+// Worked by hand.  errors 1 0 -1 2; standardized 1 0 -2 0.5 (three within 1.96; squares 0 0.25 1
+// 4, median 0.625); observed deviations -1.5 -0.5 0.5 1.5 and estimated -1 -1 -1 3 from their
+// means: r = 6 / sqrt(5 * 12).
 TEST(KrigcvSummary, StatisticsOfFourData) {
     const float observed[] = {1, 2, 3, 4};
     const HeldOutEstimate estimate[] = {
@@ -25,6 +26,8 @@ TEST(KrigcvSummary, StatisticsOfFourData) {
     EXPECT_DOUBLE_EQ(std::sqrt(1.5), s.rmse);
     EXPECT_EQ(-0.125, s.meanStandardized);
     EXPECT_EQ(1.3125, s.meanSquaredStandardized);
+    EXPECT_EQ(0.75, s.coverage);
+    EXPECT_EQ(0.625, s.medianSquaredStandardized);
     EXPECT_DOUBLE_EQ(6 / std::sqrt(60.0), s.correlation);
     EXPECT_EQ(2, s.warnings);
     EXPECT_EQ(0, s.zeroDeviations);
@@ -41,10 +44,13 @@ TEST(KrigcvSummary, ZeroDeviationsAndConstantEstimates) {
     // errors 2 1 0 -1: standardized 1 0 -0.5 over the three with a deviation
     EXPECT_DOUBLE_EQ(0.5 / 3, s.meanStandardized);
     EXPECT_DOUBLE_EQ(1.25 / 3, s.meanSquaredStandardized);
+    EXPECT_EQ(1, s.coverage);
+    EXPECT_EQ(0.25, s.medianSquaredStandardized);
     EXPECT_TRUE(std::isnan(s.correlation));
     EXPECT_EQ(
-        "krigcv: m.txt: 1 data have a kriging standard deviation of 0 and are left out of the "
-        "standardized errors; a model with a larger curve0 (nugget) gives every datum one",
+        "krigcv: m.txt: 1 data have a kriging standard deviation of 0, or one that "
+        "single-precision rounding cannot tell from 0, and are left out of the standardized "
+        "errors; a model with a larger curve0 (nugget) gives every datum one",
         zeroDeviationNote(s));
     std::ostringstream out;
     const float x[] = {5, 6, 7, 8};
@@ -54,8 +60,8 @@ TEST(KrigcvSummary, ZeroDeviationsAndConstantEstimates) {
 
 // Best first by RMSE; the mark goes to the mean squared standardized error farthest from 1.
 TEST(KrigcvSummary, TableOrdersByRmseAndMarksTheWorstVariances) {
-    CrossValidationSummary a{"varfit.txt", 150, -0.25, 12.5, 0.01, 1.1, 0.95, 0, 0};
-    CrossValidationSummary b{"poor.txt", 150, 1.5, 20, -0.02, 0.25, 0.875, 3, 0};
+    CrossValidationSummary a{"varfit.txt", 150, -0.25, 12.5, 0.01, 1.1, 0.95, 0, 0, 0.94, 0.5};
+    CrossValidationSummary b{"poor.txt", 150, 1.5, 20, -0.02, 0.25, 0.875, 3, 2, 1, 0.125};
     std::ostringstream out;
     writeSummaryTable(out, "data.txt", 200, {b, a});
     EXPECT_EQ(
@@ -63,11 +69,11 @@ TEST(KrigcvSummary, TableOrdersByRmseAndMarksTheWorstVariances) {
         "(error = estimate - observed; standardized error = error / kriging standard deviation)\n"
         "\n"
         "  model           n    mean error          RMSE  mean std. error  mean sq. std. error  "
-        "correlation  warnings\n"
+        "median sq. std. error  within +-1.96  correlation  warnings  left out\n"
         "  varfit.txt    150         -0.25          12.5             0.01                  1.1"
-        "         0.95         0\n"
+        "                    0.5           0.94         0.95         0         0\n"
         "* poor.txt      150           1.5            20            -0.02                 0.25"
-        "        0.875         3\n"
+        "                  0.125              1        0.875         3         2\n"
         "\n"
         "* mean squared standardized error farthest from 1: of the models listed, the one whose "
         "kriging standard deviations describe its errors least well\n",
@@ -93,6 +99,37 @@ TEST(KrigcvCrossValidation, WarnsWhereGridderWould) {
     EXPECT_EQ(5, summarize("m", z, result, n).warnings);
 }
 
+// Left out and counted: data at one position without a nugget, kriged from each other at variances
+// rounding cannot tell from 0 (one was 2.7e-14, a standardized error of 1.5e7); and variances far
+// below 0 from a model gridder accepts but that is no variogram, each a warning that says so.
+TEST(KrigcvCrossValidation, RoundingLevelAndNegativeVariancesAreLeftOut) {
+    static float x[MAX_DATA] = {0, 10, 0, 10, 5, 3, 7, 3, 3, 6},
+                 y[MAX_DATA] = {0, 0, 10, 10, 5, 8, 2, 8, 8, 6},
+                 z[MAX_DATA] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 3};
+    static HeldOutEstimate result[MAX_DATA];
+    auto work = std::make_unique<CrossValidationWork>();
+    crossValidate({0, 1, 0, 0, 10}, x, y, z, 10, 7.0710678f, 100, *work, result);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(x[i] == 3 && y[i] == 8, result[i].atRoundingLevel) << i;
+    EXPECT_EQ(3, summarize("m", z, result, 10).zeroDeviations);
+    for (int i = 0; i < 60; ++i) {
+        x[i] = static_cast<float>(i * 37 % 101);
+        y[i] = static_cast<float>(i * 61 % 97);
+        z[i] = static_cast<float>(i * 13 % 17);
+    }
+    crossValidate({0, 1.5f, 0, -0.5f, 10}, x, y, z, 60, 70, 1e6f, *work, result);
+    EXPECT_EQ(0, summarize("valid", z, result, 60).zeroDeviations);
+    crossValidate({0.01f, 0, 2, -1.5f, 10}, x, y, z, 60, 70, 1e6f, *work, result);
+    CrossValidationSummary s = summarize("p.txt", z, result, 60);
+    ASSERT_GT(s.negativeVariances, 0);
+    EXPECT_EQ(s.negativeVariances, s.warnings);
+    EXPECT_EQ(s.negativeVariances, s.zeroDeviations);
+    EXPECT_EQ("krigcv: p.txt: " + std::to_string(s.negativeVariances) +
+                  " kriging variances came out negative and were set to 0, so those data are left "
+                  "out of the standardized errors: the model is not a valid variogram at these "
+                  "distances; fit one that is, e.g. with varfit",
+              zeroDeviationNote(s));
+}
+
 TEST(KrigcvInputs, PolynomialFileRefusals) {
     struct Case {
         std::string text, message;
@@ -111,8 +148,8 @@ TEST(KrigcvInputs, PolynomialFileRefusals) {
          "krigcv: p.txt: the polynomial goes below zero between t = 0 and 1, "
          "which gridder refuses"},
         {"1\n-1\n0\n0\n0\n",
-         "krigcv: p.txt:5: vMax is not positive, so every kriging variance "
-         "would be 0"},
+         "krigcv: p.txt:5: with a vMax of 0 or less every standard deviation would be 0; use the "
+         "largest variance of the variogram"},
     };
     for (const Case& c : cases) {
         std::istringstream in(c.text);

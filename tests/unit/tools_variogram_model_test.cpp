@@ -224,6 +224,8 @@ TEST(VariogramModel, RandomDataGiveValidModelsThatKrigeWithoutNegativeVariances)
         double least = 0.5 * double(model.curve0) * model.vMax * (1 - 1e-4);
         for (int i = 0; i < n; ++i) {
             double variance = double(heldOut[i].standardDeviation) * heldOut[i].standardDeviation;
+            ASSERT_FALSE(heldOut[i].negativeVariance) << "datum " << i;
+            ASSERT_FALSE(heldOut[i].atRoundingLevel) << "datum " << i;
             ASSERT_GT(variance, 0) << "datum " << i;
             ASSERT_GE(variance, least) << "datum " << i;
         }

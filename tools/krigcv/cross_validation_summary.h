@@ -1,8 +1,9 @@
 #pragma once
 // How well a model's kriging predicts each datum left out: the summary statistics, the table of
 // one row per model, and the residual lines.  Errors are estimate - observed; a standardized error
-// is the error over the kriging standard deviation.  Cost: two passes over the data per model;
-// the table sorts the rows (a few models) and allocates their copy.
+// is the error over the kriging standard deviation.  Cost: two passes over the data per model and
+// a linear-time median of the squared standardized errors, which are copied (n doubles); the
+// table sorts the rows (a few models) and allocates their copy.
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,11 +15,20 @@ struct CrossValidationSummary {
     int n = 0;
     double meanError = 0;
     double rmse = 0;
-    double meanStandardized = 0;         // over the data with a standard deviation above 0
+    double meanStandardized = 0;         // over the data not left out (zeroDeviations)
     double meanSquaredStandardized = 0;  // near 1 when the model's variances are right
     double correlation = 0;              // of observed and estimated values
     int warnings = 0;                    // data whose kriging gridder would warn about
-    int zeroDeviations = 0;              // left out of the standardized means
+    // Data whose standard deviation is 0 or at the level of rounding (HeldOutEstimate::
+    // atRoundingLevel), left out of every standardized statistic.
+    int zeroDeviations = 0;
+    // Of the standardized errors, the share within +-1.96 (0.95 for a right model, the errors
+    // then being unit normal) and the median of their squares (0.455, the median of a chi-square
+    // with one degree of freedom).  Unlike the mean square, neither is swamped by a few data
+    // whose deviations are far too small.
+    double coverage = 0;
+    double medianSquaredStandardized = 0;
+    int negativeVariances = 0;  // of the data left out, those whose variance came out negative
 };
 
 // Sums in double over the n data, each error formed in double from the two floats.
@@ -38,5 +48,7 @@ void writeSummaryTable(std::ostream& out, const std::string& dataFile, float cut
 void writeResiduals(std::ostream& out, const float x[], const float y[], const float observed[],
                     const HeldOutEstimate estimate[], int n);
 
-// The note for the error stream when some standard deviations were 0, "" otherwise.
+// The notes for the error stream, one a line: on negative kriging variances (the model is not a
+// valid variogram there) and on the other data left out (deviations that rounding cannot tell
+// from 0); "" when there were none.
 std::string zeroDeviationNote(const CrossValidationSummary& summary);

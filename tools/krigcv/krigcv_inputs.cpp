@@ -9,6 +9,7 @@
 #include "capacities.h"
 #include "coefficients.h"
 #include "dataset.h"
+#include "model_refusals.h"
 #include "output_files.h"
 #include "read_number.h"
 
@@ -26,7 +27,8 @@ bool isSeparator(char c) {
     return c == ',' || std::isspace(static_cast<unsigned char>(c));
 }
 
-// gridder's own refusals of typed coefficients, each at the line of the number refused.
+// gridder's own refusals of typed coefficients and vMax, each at the line of the number refused
+// (the whole file where the polynomial as a whole is at fault).
 std::string refusedPolynomial(const PolynomialModel& m, const int lines[],
                               const std::string& name) {
     if (m.curve0 < 0)
@@ -38,9 +40,10 @@ std::string refusedPolynomial(const PolynomialModel& m, const int lines[],
         return krigcvMessage(name, 0,
                              "the polynomial goes below zero between t = 0 and 1, which gridder "
                              "refuses");
-    if (!(m.vMax > 0))
-        return krigcvMessage(name, lines[4],
-                             "vMax is not positive, so every kriging variance would be 0");
+    std::string singular = singularModelReason(m.curve0, m.curve1, m.curve2, m.curve3);
+    if (!singular.empty()) return krigcvMessage(name, 0, singular);
+    std::string vMax = vMaxReason(m.vMax);
+    if (!vMax.empty()) return krigcvMessage(name, lines[4], vMax);
     return "";
 }
 

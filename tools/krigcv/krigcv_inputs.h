@@ -43,8 +43,9 @@ struct PolynomialModel {
 
 // Five numbers, any white space between them.  Refused, with the line: text that is not a number,
 // fewer or more than five numbers, a polynomial that gridder refuses (a negative intercept, a
-// negative slope from a zero intercept, a sample from t = 0 to 1 below zero), and a vMax that is
-// not positive (every standard deviation would be 0).
+// negative slope from a zero intercept, a sample from t = 0 to 1 below zero, a model that leaves
+// every kriging system singular), and a vMax that gridder refuses (not positive, or beyond the
+// single-precision range).
 bool readPolynomialFile(std::istream& in, const std::string& name, PolynomialModel& model,
                         std::string& message);
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "command_line.h"
 #include "cross_validation.h"
 #include "cross_validation_plot.h"
 #include "cross_validation_summary.h"
 #include "krigcv_inputs.h"
-#include "command_line.h"
 #include "tool_files.h"
 
 namespace {
@@ -28,8 +28,11 @@ const char* const HELP =
     "model, best first by RMSE: the number of data, mean error, root-mean-square\n"
     "error, mean standardized error (error / kriging standard deviation), mean\n"
     "squared standardized error (near 1 when the model's variances are right; the\n"
-    "row farthest from 1 is marked *), the correlation of observed and estimated\n"
-    "values, and how many points needed a warning.\n"
+    "row farthest from 1 is marked *), median squared standardized error (0.455\n"
+    "for a right model), the share of standardized errors within +-1.96 (0.95 for\n"
+    "a right model), the correlation of observed and estimated values, how many\n"
+    "points needed a warning, and how many data were left out of the standardized\n"
+    "errors (a standard deviation that rounding cannot tell from 0).\n"
     "\n"
     "  DATA_FILE         x y z records, as gridder reads them (at most 4000)\n"
     "  CUTOFF            the cutoff radius, as typed into gridder's second run\n"
