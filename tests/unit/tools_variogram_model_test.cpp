@@ -1,19 +1,17 @@
 // varfit's model against an independent solve, and on random data as krigcv kriges with it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <random>
 #include <sstream>
-#include <string>
 #include <vector>
 
 #include "binning.h"
 #include "coefficients.h"
 #include "cross_validation.h"
 #include "extent.h"
-#include "krigcv_inputs.h"
-#include "valid_cubic.h"
 #include "variogram_fit.h"
 #include "variogram_table.h"
 
@@ -24,154 +22,121 @@ struct Row {
     double w, t, y;
 };
 
-double spherical(double t, double range) {
-    return 1.5 * t / range - 0.5 * std::pow(t / range, 3);
-}
-
-// Least squares by modified Gram-Schmidt on the weighted columns; false when they are dependent.
-bool leastSquares(std::vector<std::vector<double>> columns, std::vector<double> b,
+// Least squares of the weighted columns by modified Gram-Schmidt; false when they are dependent.
+bool leastSquares(std::vector<std::vector<double>> a, std::vector<double> b,
                   std::vector<double>& beta, double& residual) {
-    size_t k = columns.size(), m = b.size();
+    size_t k = a.size();
     std::vector<std::vector<double>> r(k, std::vector<double>(k, 0));
+    auto dot = [](const std::vector<double>& u, const std::vector<double>& v) {
+        double s = 0;
+        for (size_t q = 0; q < u.size(); ++q) s += u[q] * v[q];
+        return s;
+    };
     for (size_t j = 0; j < k; ++j) {
         for (size_t i = 0; i < j; ++i) {
-            double d = 0;
-            for (size_t q = 0; q < m; ++q) d += columns[i][q] * columns[j][q];
-            r[i][j] = d;
-            for (size_t q = 0; q < m; ++q) columns[j][q] -= d * columns[i][q];
+            r[i][j] = dot(a[i], a[j]);
+            for (size_t q = 0; q < b.size(); ++q) a[j][q] -= r[i][j] * a[i][q];
         }
-        double norm = 0;
-        for (double v : columns[j]) norm += v * v;
-        r[j][j] = std::sqrt(norm);
+        r[j][j] = std::sqrt(dot(a[j], a[j]));
         if (!(r[j][j] > 1e-12)) return false;
-        for (double& v : columns[j]) v /= r[j][j];
-        double d = 0;
-        for (size_t q = 0; q < m; ++q) d += columns[j][q] * b[q];
-        beta.push_back(d);
-        for (size_t q = 0; q < m; ++q) b[q] -= d * columns[j][q];
+        for (double& v : a[j]) v /= r[j][j];
+        beta.push_back(dot(a[j], b));
+        for (size_t q = 0; q < b.size(); ++q) b[q] -= beta[j] * a[j][q];
     }
     for (size_t j = k; j-- > 0;) {
         for (size_t i = j + 1; i < k; ++i) beta[j] -= r[j][i] * beta[i];
         beta[j] /= r[j][j];
     }
-    residual = 0;
-    for (double v : b) residual += v * v;
+    residual = dot(b, b);
     return true;
 }
 
-// The best non-negative combination of 1, t, t^2 and a spherical term of the given range, found
-// by trying every support: the optimum is the support's least-squares solution that is best among
-// those with no negative coefficient.  Returned as the cubic's coefficients.
-Cubic independentFit(const std::vector<Row>& rows, double range, const double* fixedNugget,
-                     bool withSquare) {
+// The best non-negative combination of 1, t, t^2 and the spherical 1.5 t/a - 0.5 (t/a)^3: of the
+// least-squares solutions on every support, the best with no negative coefficient.  As a cubic.
+Cubic independentFit(const std::vector<Row>& rows, double a, const double* nugget, bool square) {
     double best = INFINITY;
     Cubic c{};
     for (unsigned support = 0; support < 16; ++support) {
-        if ((fixedNugget && (support & 1u)) || (!withSquare && (support & 4u))) continue;
+        if ((nugget && (support & 1u)) || (!square && (support & 4u))) continue;
         std::vector<std::vector<double>> columns;
-        std::vector<double> b;
+        std::vector<double> b, beta;
         for (unsigned basis = 0; basis < 4; ++basis) {
-            if (!(support & (1u << basis))) continue;
+            if (!(support >> basis & 1u)) continue;
             columns.emplace_back();
-            for (const Row& row : rows) {
-                double f[4] = {1, row.t, row.t * row.t, spherical(row.t, range)};
-                columns.back().push_back(std::sqrt(row.w) * f[basis]);
+            for (const Row& w : rows) {
+                double f[4] = {1, w.t, w.t * w.t, 1.5 * w.t / a - 0.5 * std::pow(w.t / a, 3)};
+                columns.back().push_back(std::sqrt(w.w) * f[basis]);
             }
         }
-        for (const Row& row : rows)
-            b.push_back(std::sqrt(row.w) * (row.y - (fixedNugget ? *fixedNugget : 0)));
-        std::vector<double> beta;
-        double residual = 0;
+        for (const Row& w : rows) b.push_back(std::sqrt(w.w) * (w.y - (nugget ? *nugget : 0)));
+        double residual = 0, term[4] = {nugget ? *nugget : 0, 0, 0, 0};
         if (!leastSquares(columns, b, beta, residual)) continue;
-        double term[4] = {fixedNugget ? *fixedNugget : 0, 0, 0, 0};
-        bool negative = false;
         for (unsigned basis = 0, i = 0; basis < 4; ++basis)
-            if (support & (1u << basis)) {
-                negative = negative || beta[i] < 0;
-                term[basis] = beta[i++];
-            }
-        if (negative || residual >= best) continue;
+            if (support >> basis & 1u) term[basis] = beta[i++];
+        if (std::any_of(beta.begin(), beta.end(), [](double v) { return v < 0; }) ||
+            residual >= best)
+            continue;
         best = residual;
-        c = {term[0], term[1] + 1.5 * term[3] / range, term[2],
-             -0.5 * term[3] / (range * range * range)};
+        c = {term[0], term[1] + 1.5 * term[3] / a, term[2], -0.5 * term[3] / (a * a * a)};
     }
     // Kriging cannot use the t^2 term alone; varfit then fits without it.
-    if (withSquare && nearlySquareAlone(c.data()))
-        return independentFit(rows, range, fixedNugget, false);
+    if (square && nearlySquareAlone(c.data())) return independentFit(rows, a, nugget, false);
     return c;
 }
 
-std::vector<VariogramBin> randomBins(std::mt19937& random, int count, double width) {
-    std::uniform_real_distribution<double> unit(0, 1);
-    double nugget = 50 * unit(random), sill = 1000 * unit(random), scale = 0.3 + unit(random);
-    std::vector<VariogramBin> bins;
-    for (int k = 0; k < count; ++k) {
-        double t = (k + 0.5) / count * 2 / scale;
-        double grow = t < 1 ? 1.5 * t - 0.5 * t * t * t : 1;
-        bins.push_back({k * width, (k + 1) * width, 1 + static_cast<long>(200 * unit(random)),
-                        (nugget + sill * grow) * (0.8 + 0.4 * unit(random))});
-    }
-    return bins;
-}
-
-// The fitted optimum equals the independent solve to 1e-9 of its size, for every weighting, a
-// nugget fixed at 0 or above, a shorter fit range, validity only up to a cutoff, and bins that
+// The fitted optimum equals the independent solve to 1e-9 of its size: every weighting, a nugget
+// fixed at 0 or above, a shorter fit range, validity only up to a cutoff (t = 4/3), and bins that
 // follow t^2 alone (fitted again without that term).
 TEST(VariogramModel, IsTheExactOptimumOfAnIndependentSolve) {
     std::mt19937 random(2024);
-    const double width = 10, rMax = 300, half = 150;
-    struct Case {
-        FitOptions options;
-        double range;  // of the spherical term, in t
-    };
-    FitOptions pairs, equal, nuggetZero, nuggetFixed, shortRange, cutoff;
-    pairs.weights = BinWeights::pairs;
-    equal.weights = BinWeights::equal;
-    nuggetZero.nuggetFixed = nuggetFixed.nuggetFixed = true;
-    nuggetFixed.nugget = 80;
-    shortRange.fitTo = 90;
-    cutoff.cutoff = 100;  // valid up to 200, t = 4/3
-    const std::vector<Case> cases = {{FitOptions{}, 2}, {pairs, 2},       {equal, 2},
-                                     {nuggetZero, 2},   {nuggetFixed, 2}, {shortRange, 2},
-                                     {cutoff, 4.0 / 3}};
+    std::uniform_real_distribution<double> unit(0, 1);
+    const double half = 150;
+    const std::vector<std::pair<FitOptions, double>> cases = {
+        {{}, 2},
+        {{.weights = BinWeights::pairs}, 2},
+        {{.weights = BinWeights::equal}, 2},
+        {{.nuggetFixed = true}, 2},
+        {{.nuggetFixed = true, .nugget = 80}, 2},
+        {{.fitTo = 90}, 2},
+        {{.cutoff = 100}, 4.0 / 3}};
     for (int trial = 0; trial < 24; ++trial) {
-        std::vector<VariogramBin> bins = randomBins(random, 30, width);
-        if (trial == 23)  // t^2 alone
-            for (VariogramBin& b : bins) b.variance = std::pow(0.5 * (b.minR + b.maxR), 2);
-        for (const Case& c : cases) {
-            SCOPED_TRACE("trial " + std::to_string(trial) + ", range " + std::to_string(c.range));
+        double nugget = 50 * unit(random), sill = 1000 * unit(random), scale = 0.3 + unit(random);
+        std::vector<VariogramBin> bins;
+        for (int k = 0; k < 30; ++k) {
+            double t = std::fmin(1, (k + 0.5) / 15 / scale), h = 10 * k + 5;
+            double variance = trial == 23 ? h * h  // t^2 alone
+                                          : (nugget + sill * (1.5 * t - 0.5 * t * t * t)) *
+                                                (0.8 + 0.4 * unit(random));
+            bins.push_back({h - 5, h + 5, 1 + static_cast<long>(200 * unit(random)), variance});
+        }
+        for (const auto& [options, a] : cases) {
+            SCOPED_TRACE("trial " + std::to_string(trial) + ", range " + std::to_string(a));
             VariogramFit fit;
             std::string error;
-            ASSERT_TRUE(fitVariogram(bins, rMax, fit, error, c.options)) << error;
-            double fitTo = c.options.fitTo > 0 ? c.options.fitTo : half, vMax = 0;
+            ASSERT_TRUE(fitVariogram(bins, 2 * half, fit, error, options)) << error;
             std::vector<Row> rows;
             for (const VariogramBin& b : bins) {
-                double h = 0.5 * (b.minR + b.maxR);
-                if (h > fitTo) continue;
-                double n = static_cast<double>(b.pairs);
-                double w = c.options.weights == BinWeights::pairs   ? n
-                           : c.options.weights == BinWeights::equal ? 1
-                                                                    : n / (h * h);
-                rows.push_back({w, h / half, b.variance});
-                vMax = std::fmax(vMax, b.variance);
+                double h = b.minR + 5, n = static_cast<double>(b.pairs);
+                double w = options.weights == BinWeights::pairs   ? n
+                           : options.weights == BinWeights::equal ? 1
+                                                                  : n / (h * h);
+                if (h <= (options.fitTo > 0 ? options.fitTo : half))
+                    rows.push_back({w, h / half, b.variance / fit.vMax});
             }
-            for (Row& row : rows) row.y /= vMax;
-            double nugget = c.options.nugget / vMax;
-            Cubic expected =
-                independentFit(rows, c.range, c.options.nuggetFixed ? &nugget : nullptr, true);
-            EXPECT_EQ(trial == 23 && c.options.nugget == 0, fit.quadraticDropped);
+            double fixed = options.nugget / fit.vMax;
+            Cubic expected = independentFit(rows, a, options.nuggetFixed ? &fixed : nullptr, true);
+            EXPECT_EQ(trial == 23 && options.nugget == 0, fit.quadraticDropped);
             double size = 0;
             for (double v : expected) size = std::fmax(size, std::fabs(v));
-            for (int i = 0; i < 4; ++i)
-                EXPECT_NEAR(expected[i], fit.optimum[i], 1e-9 * size) << "curve" << i;
+            for (int i = 0; i < 4; ++i) EXPECT_NEAR(expected[i], fit.optimum[i], 1e-9 * size) << i;
         }
     }
 }
 
-// Random data, binned by gridder and fitted by varfit with random weights and nuggets: the
-// printed model passes gridder's test and lies in the valid family as gridder reads it, and
-// krigcv's routine kriges every datum with a positive variance, at least the half nugget that
-// ordinary kriging cannot go below (vMax curve0 (1 + sum of squared weights) / 2).
+// Random data (at most 50, so that every system holds all the others), binned by gridder and
+// fitted by varfit with random weights and nuggets: the printed model passes gridder's test and
+// meets the four conditions as gridder reads it, and krigcv's routine kriges every datum with a
+// variance above rounding and above half the nugget, below which ordinary kriging cannot go.
 TEST(VariogramModel, RandomDataGiveValidModelsThatKrigeWithoutNegativeVariances) {
     std::mt19937 random(7);
     std::uniform_real_distribution<float> unit(0, 1);
@@ -181,53 +146,37 @@ TEST(VariogramModel, RandomDataGiveValidModelsThatKrigeWithoutNegativeVariances)
     static VariogramBins bins;
     for (int trial = 0; trial < 16; ++trial) {
         SCOPED_TRACE("trial " + std::to_string(trial));
-        // At most 50 data, so that every system holds all the others, the farthest pairs too.
         int n = 12 + static_cast<int>(39 * unit(random));
         float side = 10 + 1000 * unit(random), wave = side * (0.1f + unit(random)),
               noise = 5 * unit(random) * unit(random);
-        // Every other set in two clusters at opposite corners, so that many pairs of a system lie
-        // nearly the whole diagonal apart.
-        float spread = trial % 2 ? 0.15f : 1.0f;
         for (int i = 0; i < n; ++i) {
-            float corner = trial % 2 && i % 2 ? 1 - spread : 0;
-            x[i] = side * (corner + spread * unit(random));
-            y[i] = 0.7f * side * (corner + spread * unit(random));
-            z[i] = 100 + 20 * std::sin(x[i] / wave) * std::cos(y[i] / wave) +
-                   (trial % 4 == 0 ? x[i] / side * 30 : 0) + noise * (unit(random) - 0.5f);
+            x[i] = side * unit(random);
+            y[i] = 0.7f * side * unit(random);
+            z[i] = 100 + 20 * std::sin(x[i] / wave) * std::cos(y[i] / wave) + noise * unit(random);
         }
         DataExtent extent = computeExtent(x, y, n);
-        int nb = 20 + trial * 5;
-        binPairs(x, y, z, n, nb, extent.rMax / static_cast<float>(nb), bins);
+        binPairs(x, y, z, n, 20 + trial * 5, extent.rMax / float(20 + trial * 5), bins);
         std::ostringstream file;
         writeVariogramFile(file, bins);
         VariogramFile read;
         VariogramFileFault fault;
         ASSERT_TRUE(readVariogramFile(file.str(), read, fault)) << fault.line << fault.what;
-        FitOptions options;
-        options.weights = static_cast<BinWeights>(trial % 3);
-        options.nuggetFixed = trial % 5 == 1;
-        options.nugget = trial % 10 == 1 ? 0 : 3 * noise * noise;
+        FitOptions options{static_cast<BinWeights>(trial % 3), 0, trial % 5 == 1,
+                           trial % 10 == 1 ? 0 : 3 * noise * noise};
         VariogramFit fit;
         std::string error;
         ASSERT_TRUE(fitVariogram(read.bins, read.rMax, fit, error, options)) << error;
-
         std::istringstream printed(fitAnswers(fit));
-        PolynomialModel model;
-        ASSERT_TRUE(readPolynomialFile(printed, "fit", model, error)) << error;
-        // A nugget, linear, t^2 and spherical term of range 2 or more, none negative.
-        EXPECT_GE(model.curve0, 0);
-        EXPECT_GE(model.curve2, 0);
-        EXPECT_LE(model.curve3, 0);
-        EXPECT_GE(double(model.curve1), -12 * double(model.curve3));
-        EXPECT_TRUE(staysNonNegative(model.curve0, model.curve1, model.curve2, model.curve3));
-        crossValidate(model, x, y, z, n, extent.halfRMax, 1e6f, work, heldOut);
-        double least = 0.5 * double(model.curve0) * model.vMax * (1 - 1e-4);
+        PolynomialModel m;  // as gridder and krigcv read it
+        ASSERT_TRUE(readPolynomialFile(printed, "fit", m, error)) << error;
+        EXPECT_TRUE(m.curve0 >= 0 && m.curve2 >= 0 && m.curve3 <= 0 &&
+                    double(m.curve1) >= -12 * double(m.curve3));
+        EXPECT_TRUE(staysNonNegative(m.curve0, m.curve1, m.curve2, m.curve3));
+        crossValidate(m, x, y, z, n, extent.halfRMax, 1e6f, work, heldOut);
         for (int i = 0; i < n; ++i) {
             double variance = double(heldOut[i].standardDeviation) * heldOut[i].standardDeviation;
-            ASSERT_FALSE(heldOut[i].negativeVariance) << "datum " << i;
-            ASSERT_FALSE(heldOut[i].atRoundingLevel) << "datum " << i;
-            ASSERT_GT(variance, 0) << "datum " << i;
-            ASSERT_GE(variance, least) << "datum " << i;
+            ASSERT_FALSE(heldOut[i].negativeVariance || heldOut[i].atRoundingLevel) << i;
+            ASSERT_GE(variance, 0.5 * double(m.curve0) * m.vMax * (1 - 1e-4)) << i;
         }
     }
 }
