@@ -66,9 +66,12 @@ bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
 
-# Every program and tool into $(DESTDIR)$(PREFIX)/bin, its manual page into share/man/man1; the
-# list of what was written is $(BUILD)/install_manifest.txt, which `make uninstall` removes (give
-# it the same DESTDIR).
+# Every program and tool into $(DESTDIR)$(PREFIX)/bin under its installed name (factor as
+# earth-factor: the base system has a factor of its own), its manual page into share/man/man1,
+# the example inputs into share/doc/earthsuite/examples.  The files written are listed in
+# $(BUILD)/install_manifest.txt and the folders created in $(BUILD)/install_folders.txt;
+# `make uninstall` removes those files, then those folders where they are left empty (give it the
+# same DESTDIR).
 install: configure
 	cmake --build $(BUILD) -j $(JOBS) --target suite
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
@@ -76,7 +79,8 @@ install: configure
 uninstall:
 	DESTDIR="$(DESTDIR)" cmake -P cmake/uninstall.cmake $(BUILD)/install_manifest.txt
 
-# A Debian package of the same files under /usr, in $(BUILD)/package/.
+# A Debian package of the same files under /usr, binaries stripped, in $(BUILD)/package/ (CI
+# checks it with lintian and installs it with dpkg).
 package: configure
 	cmake --build $(BUILD) -j $(JOBS) --target suite
 	cd $(BUILD) && cpack

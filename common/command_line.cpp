@@ -2,6 +2,8 @@
 // argument once; the texts are the callers'.
 #include "command_line.h"
 
+#include <algorithm>
+#include <cctype>
 #include <string_view>
 
 namespace {
@@ -9,10 +11,17 @@ namespace {
 constexpr std::string_view HELP = "--help";
 constexpr std::string_view VERSION = "--version";
 
+// "name=installed,name=installed": the commands whose installed name differs from their own,
+// from the one list the build keeps (SUITE_INSTALLED_AS in the top CMakeLists.txt).
+constexpr std::string_view INSTALLED_AS = SUITE_INSTALLED_AS;
+
 std::optional<int> answerOne(std::string_view argument, std::string_view name,
                              std::string_view help, std::ostream& out) {
     if (argument == HELP) {
         out << help;
+        if (std::string installed = installedName(name); installed != name)
+            out << "Installed as " << installed << ": the base system has a " << name
+                << " command of its own.\n";
         out.flush();
         return 0;
     }
@@ -25,6 +34,28 @@ std::optional<int> answerOne(std::string_view argument, std::string_view name,
 }
 
 }  // namespace
+
+std::string installedName(std::string_view name) {
+    for (std::string_view rest = INSTALLED_AS; !rest.empty();) {
+        std::string_view entry = rest.substr(0, rest.find(','));
+        rest.remove_prefix(std::min(rest.size(), entry.size() + 1));
+        std::size_t equals = entry.find('=');
+        if (equals != std::string_view::npos && entry.substr(0, equals) == name)
+            return std::string(entry.substr(equals + 1));
+    }
+    return std::string(name);
+}
+
+std::optional<std::string> unknownOption(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        std::string_view word = argv[i];
+        // "-5" and "-.5" are numbers, "-" alone a name.
+        bool dashed = word.size() > 1 && word[0] == '-';
+        if (dashed && !std::isdigit(static_cast<unsigned char>(word[1])) && word[1] != '.')
+            return std::string(word);
+    }
+    return std::nullopt;
+}
 
 std::string versionLine(std::string_view name) {
     return std::string(name) + " " + SUITE_VERSION;

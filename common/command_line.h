@@ -7,6 +7,15 @@
 #include <string>
 #include <string_view>
 
+// The command name the suite installs name under: name itself, or a name of the suite's own
+// where a command of the base system already has that name (factor: earth-factor).  The build
+// keeps the one list of such names; --help says so when the two differ.
+std::string installedName(std::string_view name);
+
+// For tools whose only options are --help and --version: the first argument that looks like
+// another option (a dash and a letter, or two dashes); a negative number is none.
+std::optional<std::string> unknownOption(int argc, const char* const* argv);
+
 // "name 1.0.0": the name and the suite's version.
 std::string versionLine(std::string_view name);
 

@@ -20,22 +20,12 @@ int lineAt(const std::string& text, std::streamoff offset) {
     return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
 }
 
-std::string lineError(const std::string& text, std::streamoff offset, const std::string& what) {
-    return "line " + std::to_string(lineAt(text, offset)) + ": " + what;
-}
-
-std::string readFailure(GridRead what) {
-    switch (what) {
-        case GridRead::endOfFile:
-            return "the file ends before all the values of the array";
-        case GridRead::notANumber:
-            return "text that is not a number";
-        case GridRead::noUsableCount:
-            return "a header that gives no usable grid size";
-        case GridRead::ok:
-            break;
-    }
-    return "";
+// The reader's own message for a failure at offset, as one line without its line end.
+std::string readError(GridRead what, const std::string& fileName, const std::string& text,
+                      std::streamoff offset) {
+    std::string message = gridReadMessage(what, fileName, lineAt(text, offset));
+    message.pop_back();
+    return message;
 }
 
 // The offset of the next non-blank character, where a failed read stopped.
@@ -54,8 +44,8 @@ bool isHeaterCaption(const std::string& caption) {
     return at != std::string::npos && caption.compare(at, 4, "^ at") == 0;
 }
 
-bool readGridArrays(std::istream& file, std::vector<GridArray>& arrays, std::string& error,
-                    std::size_t maxValues) {
+bool readGridArrays(std::istream& file, const std::string& fileName, std::vector<GridArray>& arrays,
+                    std::string& error, std::size_t maxValues) {
     const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     std::istringstream in(text);
     std::size_t total = 0;
@@ -65,23 +55,22 @@ bool readGridArrays(std::istream& file, std::vector<GridArray>& arrays, std::str
         GridArray array;
         std::streamoff headerAt = nextWordAt(in);
         if (GridRead r = readGridHeader(in, array.header); r != GridRead::ok) {
-            error = lineError(text, r == GridRead::noUsableCount ? headerAt : nextWordAt(in),
-                              readFailure(r));
+            error = readError(r, fileName, text,
+                              r == GridRead::noUsableCount ? headerAt : nextWordAt(in));
             return false;
         }
         std::size_t count = static_cast<std::size_t>(array.header.nx) * array.header.ny;
         if (count > maxValues - total) {
-            error = lineError(text, headerAt,
-                              "a header of " + std::to_string(array.header.nx) + " x " +
-                                  std::to_string(array.header.ny) + " points, more than " +
-                                  std::to_string(maxValues) + " values");
+            error = gridFileNamed(fileName, lineAt(text, headerAt)) + " has a header of " +
+                    std::to_string(array.header.nx) + " x " + std::to_string(array.header.ny) +
+                    " points, more than " + std::to_string(maxValues) + " values.";
             return false;
         }
         total += count;
         array.values.resize(count);
         for (float& value : array.values)
             if (GridRead r = readGridValue(in, value); r != GridRead::ok) {
-                error = lineError(text, nextWordAt(in), readFailure(r));
+                error = readError(r, fileName, text, nextWordAt(in));
                 return false;
             }
         in.clear();
@@ -92,7 +81,7 @@ bool readGridArrays(std::istream& file, std::vector<GridArray>& arrays, std::str
         arrays.push_back(std::move(array));
     }
     if (arrays.empty()) {
-        error = lineError(text, 0, "the file holds no gridded data");
+        error = gridFileNamed(fileName) + " holds no gridded data.";
         return false;
     }
     return true;

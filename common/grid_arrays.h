@@ -20,11 +20,13 @@ struct GridArray {
     }
 };
 
-// Reads all arrays.  On a file that cannot be read returns false with error naming the line at
-// fault ("line 7: text that is not a number"); arrays then holds those read before it.  More
-// than maxValues values in all are refused, so that a header cannot ask for gigabytes.
-bool readGridArrays(std::istream& in, std::vector<GridArray>& arrays, std::string& error,
-                    std::size_t maxValues = 4000000);
+// Reads all arrays of the file fileName.  On a file that cannot be read returns false with the
+// grid reader's own message, naming the line at fault, in error (one line without its line end:
+// "Gridded-data file a.grd, line 7, holds text that is not a number."); arrays then holds those
+// read before it.  More than maxValues values in all are refused, so that a header cannot ask
+// for gigabytes.
+bool readGridArrays(std::istream& in, const std::string& fileName, std::vector<GridArray>& arrays,
+                    std::string& error, std::size_t maxValues = 4000000);
 
 // Whether an array carries one of heater's captions ("^ at end of time step #...").
 bool isHeaterCaption(const std::string& caption);

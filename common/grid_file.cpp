@@ -44,17 +44,26 @@ GridRead readGridHeader(std::istream& in, GridHeader& header) {
     return GridRead::ok;
 }
 
-GridRead readGridValue(std::istream& in, float& value) { return readNumber(in, value); }
+GridRead readGridValue(std::istream& in, float& value) {
+    return readNumber(in, value);
+}
 
-std::string gridReadMessage(GridRead what, const std::string& fileName) {
+std::string gridFileNamed(const std::string& fileName, int line) {
+    std::string subject = "Gridded-data file " + fileName;
+    return line > 0 ? subject + ", line " + std::to_string(line) + "," : subject;
+}
+
+std::string gridReadMessage(GridRead what, const std::string& fileName, int line) {
+    const std::string file = gridFileNamed(fileName, line);
     switch (what) {
-        case GridRead::ok: return "";
+        case GridRead::ok:
+            return "";
         case GridRead::endOfFile:
-            return "Gridded-data file " + fileName + " ends before all its values are read.\n";
+            return file + " ends before all its values are read.\n";
         case GridRead::notANumber:
-            return "Gridded-data file " + fileName + " holds text that is not a number.\n";
+            return file + " holds text that is not a number.\n";
         case GridRead::noUsableCount:
-            return "Gridded-data file " + fileName + " has a header that gives no usable grid size.\n";
+            return file + " has a header that gives no usable grid size.\n";
     }
     return "";
 }

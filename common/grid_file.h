@@ -28,8 +28,13 @@ GridRead readGridHeader(std::istream& in, GridHeader& header);
 // Reads one value (any white space separates values).
 GridRead readGridValue(std::istream& in, float& value);
 
-// The message for a failed read, naming the file: one line ending in "\n".
-std::string gridReadMessage(GridRead what, const std::string& fileName);
+// "Gridded-data file NAME", or "Gridded-data file NAME, line N," when line > 0: how every
+// message about a gridded-data file names it.
+std::string gridFileNamed(const std::string& fileName, int line = 0);
+
+// The message for a failed read, naming the file (and the line, when line > 0): one line ending
+// in "\n".
+std::string gridReadMessage(GridRead what, const std::string& fileName, int line = 0);
 
 // The writers' header: the three numbers of each axis in general notation with 6 significant
 // digits, one blank between them, one line per axis.  An axis whose count would read back

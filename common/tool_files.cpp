@@ -1,11 +1,10 @@
 #include "tool_files.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 
+#include "file_kind.h"
+#include "file_replacement.h"
 #include "output_files.h"
 
 std::string pictureNameFor(const std::string& input) {
@@ -23,10 +22,8 @@ int refuse(const std::string& tool, const std::string& message, int status) {
 }
 
 bool readWholeFile(const std::string& name, std::string& text, std::string& error) {
-    std::error_code code;
-    auto status = std::filesystem::status(name, code);
     // A device, a pipe or a folder may never end (/dev/zero): only plain files are read.
-    if (!code && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    if (isNotAPlainFile(fileKindOf(name))) {
         error = name + " is not a plain file";
         return false;
     }
@@ -52,31 +49,16 @@ bool readWholeFile(const std::string& name, std::string& text, std::string& erro
     return true;
 }
 
+std::string outputOverInputMessage(const std::string& output) {
+    return output + " is an input of this run; name another output file";
+}
+
 bool writeWholeFile(const std::string& name, const std::string& text,
                     const std::vector<std::string>& inputs, std::string& error) {
     for (const std::string& input : inputs)
         if (namesOneFile(name, input)) {
-            error = name + " is an input of this run; name another output file";
+            error = outputOverInputMessage(name);
             return false;
         }
-    // Only a plain file that this run wrote may be removed after a failed write: a device or
-    // any other special file named as the output stays as it was.
-    std::error_code code;
-    auto before = std::filesystem::symlink_status(name, code);
-    bool removable = code || !std::filesystem::exists(before) ||
-                     std::filesystem::is_regular_file(before);
-    std::ofstream out(name, std::ios::binary);
-    if (!out) {
-        error = "cannot create " + name;
-        return false;
-    }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-        if (removable) std::remove(name.c_str());
-        error = "cannot write " + name;
-        return false;
-    }
-    return true;
+    return replaceFileWith(name, text, error);
 }
-

@@ -20,7 +20,13 @@ constexpr std::size_t MAX_INPUT_BYTES = std::size_t(256) << 20;
 // or larger than MAX_INPUT_BYTES).  Cost: one pass, at most MAX_INPUT_BYTES of memory.
 bool readWholeFile(const std::string& name, std::string& text, std::string& error);
 
-// Creates name with text.  Refused (nothing written) when name is one of inputs, by the same
-// text or as another path to the same file; false with the message in error.
+// "NAME is an input of this run; name another output file": every tool's refusal of an output
+// that would replace one of its own inputs.
+std::string outputOverInputMessage(const std::string& output);
+
+// Writes name whole with text, through a temporary file beside it that replaces it only when
+// complete (replaceFileWith), so that a failed write leaves an earlier file as it was.  Refused
+// (nothing written) when name is one of inputs, by the same text or as another path to the same
+// file; false with the message in error.
 bool writeWholeFile(const std::string& name, const std::string& text,
                     const std::vector<std::string>& inputs, std::string& error);

@@ -75,6 +75,9 @@ Second run (yes): the grid limits (minimum x, maximum x, minimum y,
   maximum y), the grid points in x and in y (2 to 61), curve0 to curve3,
   vMax, the cutoff radius, then the two gridded-data files (.grd) to write:
   the estimates and their standard deviations.
+The program's texts name two outside programs: Curvefit, whose part varfit
+plays here (it fits the polynomial), and Sketcher, whose part skm2svg plays
+(it draws graphics metafiles as SVG pictures).
 )help";
 
 int main(int argc, char** argv) {

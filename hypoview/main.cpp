@@ -17,6 +17,7 @@
 #include "grid_reading.h"
 #include "hypocenter_reading.h"
 #include "hypoview_data.h"
+#include "metafile_name_question.h"
 #include "notation.h"
 #include "output_files.h"
 #include "projection.h"
@@ -55,21 +56,16 @@ void proceedOrStop(const char* question) {
 // before its data could be read, so such a name is asked again; so is a name the scale-to-fit
 // pass could not rewrite at the end (its scratch file, a folder, a device, a pipe).
 std::string askMetafileName(const std::vector<std::string>& inputs) {
-    for (;;) {
-        std::cout << "\n"
-                  << "Enter a name for the output graphics metafile\n";
-        std::string name = askWord("(with file extension .skm; e.g., Hypoview.skm): ");
-        bool isInput = false;
-        for (const std::string& input : inputs) isInput = isInput || namesOneFile(name, input);
-        if (isInput) {
-            std::cout << "The metafile would replace the input file " << name
-                      << "; it needs a name of its own.\n";
-            continue;
-        }
-        std::string refusal = metafileNameRefusal(name);
-        if (refusal.empty()) return name;
-        std::cout << refusal;
-    }
+    return askFittableMetafileName(
+        "\nEnter a name for the output graphics metafile\n"
+        "(with file extension .skm; e.g., Hypoview.skm): ",
+        [&inputs](const std::string& name) {
+            for (const std::string& input : inputs)
+                if (namesOneFile(name, input))
+                    return "The metafile would replace the input file " + name +
+                           "; it needs a name of its own.\n";
+            return std::string();
+        });
 }
 
 void readGridOrStop(std::ifstream& file, const std::string& name) {
@@ -180,6 +176,9 @@ rectangle.  Every input is typed at the prompts, in this order:
      not straight above or below the centre (asked again until so).
 Reads the two input files; writes the metafile and the scratch file
 temporary.tmp in the working directory.
+Once the metafile is written it says "Now use Sketcher": Sketcher is an
+outside program that renders metafiles, and here skm2svg plays its part
+(skm2svg FILE.skm draws the picture FILE.svg).
 )help";
 
 int main(int argc, char** argv) {

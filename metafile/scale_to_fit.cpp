@@ -1,12 +1,12 @@
 #include "scale_to_fit.h"
 
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <iostream>
 
 #include "console.h"
+#include "file_kind.h"
 #include "metafile.h"
 #include "metafile_reader.h"
 #include "notation.h"
@@ -118,14 +118,16 @@ void copyCommands(std::istream& in, const std::string& inName, std::ostream& out
     MetafileCommand<Real> c;
     for (;;) {
         switch (reader.next(c)) {
-            case MetafileStatus::end: return;
+            case MetafileStatus::end:
+                return;
             case MetafileStatus::cutShort:
                 throw Refusal{where(c, inName) + " is cut short by the end of the file."};
             case MetafileStatus::unreadable:
                 throw Refusal{std::string("a number of the ") + c.letter + " command on line " +
                               std::to_string(c.line) + " of " + inName +
                               " cannot be read: " + reader.unreadableWord()};
-            case MetafileStatus::command: break;
+            case MetafileStatus::command:
+                break;
         }
         if (c.letter == 'L') {
             checkWritable(c, inName, 4);
@@ -158,20 +160,25 @@ enum class NameUse { plainFile, scratchFile, folder, specialFile };
 // The first pass creates the scratch file while the metafile is still to be read; were they one
 // file, the drawing would be emptied before a line of it had been copied.  A folder cannot be
 // written, and a device or a pipe never gives the drawing back (/dev/zero reads on for ever, a
-// pipe blocks until someone reads it): status() asks the file system without opening anything.
+// pipe blocks until someone reads it).
 NameUse useOf(const std::string& name) {
     if (namesOneFile(name, SCRATCH_NAME)) return NameUse::scratchFile;
-    std::error_code ignored;  // a name the file system cannot look up is left to the opening
-    std::filesystem::file_status status = std::filesystem::status(name, ignored);
-    if (!std::filesystem::exists(status)) return NameUse::plainFile;
-    if (std::filesystem::is_directory(status)) return NameUse::folder;
-    if (!std::filesystem::is_regular_file(status)) return NameUse::specialFile;
+    switch (fileKindOf(name)) {
+        case FileKind::folder:
+            return NameUse::folder;
+        case FileKind::specialFile:
+            return NameUse::specialFile;
+        case FileKind::missing:
+        case FileKind::plainFile:
+            break;
+    }
     return NameUse::plainFile;
 }
 
 void refuseUnfittableName(const std::string& metafileName) {
     switch (useOf(metafileName)) {
-        case NameUse::plainFile: return;
+        case NameUse::plainFile:
+            return;
         case NameUse::scratchFile:
             throw Refusal{"file " + metafileName + " is the scratch file of this pass."};
         case NameUse::folder:
@@ -219,10 +226,12 @@ void scaleToFit(const std::string& metafileName) {
 std::string metafileNameRefusal(const std::string& metafileName) {
     const std::string ownName = "; the metafile needs a file of its own.\n";
     switch (useOf(metafileName)) {
-        case NameUse::plainFile: return "";
+        case NameUse::plainFile:
+            return "";
         case NameUse::scratchFile:
             return metafileName + " is the scratch file of the scale-to-fit pass" + ownName;
-        case NameUse::folder: return metafileName + " is a folder" + ownName;
+        case NameUse::folder:
+            return metafileName + " is a folder" + ownName;
         case NameUse::specialFile:
             return metafileName + " is a device or a pipe, not a plain file" + ownName;
     }

@@ -14,6 +14,7 @@
 #include "history.h"
 #include "integrators.h"
 #include "invariants.h"
+#include "metafile_name_question.h"
 #include "notation.h"
 #include "output_files.h"
 #include "scale_to_fit.h"
@@ -85,18 +86,12 @@ bool askShown(int n, bool show[]) {
 // would overwrite each other.  A name the scale-to-fit pass could not rewrite at the end of the
 // run (its scratch file, a folder, a device, a pipe) is asked again now too.
 std::string askMetafileName() {
-    for (;;) {
-        std::string name =
-            askWord("\nEnter filename (with .skm extension) for graphics metafile: ");
-        if (namesOneFile(name, LOG_NAME)) {
-            std::cout << "The history log goes to " << LOG_NAME
-                      << "; the metafile needs a file of its own.\n";
-            continue;
-        }
-        std::string refusal = metafileNameRefusal(name);
-        if (refusal.empty()) return name;
-        std::cout << refusal;
-    }
+    return askFittableMetafileName("\nEnter filename (with .skm extension) for graphics metafile: ",
+                                   [](const std::string& name) {
+                                       if (!namesOneFile(name, LOG_NAME)) return std::string();
+                                       return std::string("The history log goes to ") + LOG_NAME +
+                                              "; the metafile needs a file of its own.\n";
+                                   });
 }
 
 void writeMetafileTitle(std::ostream& metafile, int intOpt, double dt) {
@@ -136,6 +131,9 @@ prompts, in this order:
   7. with a body followed: the graphics metafile to write (.skm).
 With a body followed, writes History.txt, the metafile and the scratch file
 temporary.tmp in the working directory.
+Once the metafile is written it says "Now use Sketcher": Sketcher is an
+outside program that renders metafiles, and here skm2svg plays its part
+(skm2svg FILE.skm draws the picture FILE.svg).
 )help";
 
 int main(int argc, char** argv) {

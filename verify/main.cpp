@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr const char* USAGE = "Usage: verify [PLOT.svg]\n";
+constexpr const char* USAGE = "Usage: verify [PLOT.svg]";
 constexpr const char* HELP =
     "Usage: verify [PLOT.svg]\n"
     "\n"
@@ -30,10 +30,7 @@ constexpr const char* HELP =
 int main(int argc, char** argv) {
     if (auto status = answerToolArguments(argc, argv, "verify", HELP)) return *status;
     std::string argument = argc == 2 ? argv[1] : "";
-    if (argc > 2 || (!argument.empty() && argument[0] == '-')) {
-        std::cerr << USAGE;
-        return 2;
-    }
+    if (argc > 2 || (!argument.empty() && argument[0] == '-')) return refuse("verify", USAGE, 2);
     std::vector<Verdict> rows;
     std::vector<ConvergenceStudy> studies;
     checkOrbits(rows, studies);

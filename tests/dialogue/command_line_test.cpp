@@ -24,7 +24,9 @@ struct Executable {
     bool program;  // one of the eight dialogues, which take no other argument
 };
 
-void PrintTo(const Executable& executable, std::ostream* out) { *out << executable.name; }
+void PrintTo(const Executable& executable, std::ostream* out) {
+    *out << executable.name;
+}
 
 std::vector<Executable> everyExecutable() {
     std::vector<Executable> all;
@@ -67,3 +69,31 @@ INSTANTIATE_TEST_SUITE_P(Suite, CommandLine, testing::ValuesIn(everyExecutable()
                          });
 
 }  // namespace
+
+// A tool's refusal of its command line is one line that starts with the tool's name, whether it
+// is a usage line, an unknown option or a value that cannot be used; status 2.
+TEST(ToolCommandLine, RefusalsStartWithTheToolsName) {
+    const struct {
+        std::vector<std::string> command;
+        std::string err;
+    } cases[] = {
+        {{"skm2svg"}, "skm2svg: Usage: skm2svg FILE.skm [FILE.svg]\n"},
+        {{"skm2svg", "--bogus"}, "skm2svg: unknown option --bogus (skm2svg --help lists them)\n"},
+        {{"skm2svg", "a.skm", "-o"}, "skm2svg: unknown option -o (skm2svg --help lists them)\n"},
+        {{"varfit"},
+         "varfit: Usage: varfit VARIOGRAM_FILE [RMAX] [PLOT.svg] [--weights W] [--nugget V] "
+         "[--fit-to R] [--cutoff C]\n"},
+        {{"varfit", "--plot", "v.txt", "100"},
+         "varfit: unknown option --plot (varfit --help lists them)\n"},
+        {{"varfit", "v.txt", "-5"},
+         "varfit: RMAX must be a positive number, as gridder prints the diagonal\n"},
+        {{"verify", "a.svg", "b.svg"}, "verify: Usage: verify [PLOT.svg]\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command.back());
+        ProgramRun run = runTool(c.command[0], {c.command.begin() + 1, c.command.end()});
+        EXPECT_EQ(2, run.status);
+        EXPECT_EQ(c.err, run.err);
+        EXPECT_EQ("", run.out);
+    }
+}

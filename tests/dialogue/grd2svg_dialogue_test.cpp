@@ -32,7 +32,9 @@ TEST(Grd2svg, RefusalsWriteNothing) {
         const char* err;
     } cases[] = {
         {{"missing.grd"}, 1, "grd2svg: cannot open missing.grd\n"},
-        {{"bad.grd"}, 1, "grd2svg: bad.grd, line 3: text that is not a number\n"},
+        {{"bad.grd"},
+         1,
+         "grd2svg: Gridded-data file bad.grd, line 3, holds text that is not a number.\n"},
         {{"g.grd", "--array", "2"},
          1,
          "grd2svg: g.grd holds 1 array; --array 2 is not one of them\n"},
@@ -83,10 +85,11 @@ TEST(PictureTools, NeverDrawOverTheirInput) {
 // removed only when it was a plain file, so a device named as the picture (here through a link
 // to /dev/full, whose writes always fail) is never deleted.
 TEST(PictureTools, EndlessInputsAndFailedOutputs) {
-    const std::vector<std::vector<std::string>> commands = {
-        {"skm2svg", "/dev/zero", "x.svg"},   {"grd2svg", "/dev/zero", "x.svg"},
-        {"factorplot", "/dev/zero", "x.svg"}, {"varfit", "/dev/zero", "100"},
-        {"krigcv", "/dev/zero", "1", "m.txt"}};
+    const std::vector<std::vector<std::string>> commands = {{"skm2svg", "/dev/zero", "x.svg"},
+                                                            {"grd2svg", "/dev/zero", "x.svg"},
+                                                            {"factorplot", "/dev/zero", "x.svg"},
+                                                            {"varfit", "/dev/zero", "100"},
+                                                            {"krigcv", "/dev/zero", "1", "m.txt"}};
     for (const std::vector<std::string>& command : commands) {
         SCOPED_TRACE(command[0]);
         ProgramRun run = runTool(command[0], {command.begin() + 1, command.end()});

@@ -75,7 +75,7 @@ TEST(Krigcv, RefusalsWriteNothing) {
         {{"data.txt", "40", "model.txt", "--plot", "model.txt"},
          MODEL,
          1,
-         "krigcv: model.txt is an input; krigcv never writes over its inputs\n"},
+         "krigcv: model.txt is an input of this run; name another output file\n"},
         {{"data.txt", "40", "missing.txt", "--plot", "p.svg"},
          MODEL,
          1,

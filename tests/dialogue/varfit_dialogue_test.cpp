@@ -80,7 +80,7 @@ TEST(Varfit, RefusesWhatCannotBeFitted) {
         {variogram(), "v.txt 200,0", 2,
          "varfit: \"200,0\" is neither RMAX (a number) nor a plot (a name ending in .svg)\n"},
         {variogram(), "v.txt --weights r2", 2,
-         "varfit: --weights takes pairs/r^2, pairs or equal, not \"r2\"\n"},
+         "varfit: --weights needs pairs/r^2, pairs or equal, not r2\n"},
     };
     for (const Refusal& r : table) {
         SCOPED_TRACE(r.err);

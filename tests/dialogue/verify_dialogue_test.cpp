@@ -41,7 +41,7 @@ TEST(Verify, arguments) {
     for (auto arguments : {std::vector<std::string>{"a.svg", "b.svg"}, {"--plot"}}) {
         ProgramRun wrong = runTool("verify", arguments);
         EXPECT_EQ(2, wrong.status);
-        EXPECT_EQ(USAGE, wrong.err);
+        EXPECT_EQ("verify: " + USAGE, wrong.err);
         EXPECT_EQ("", wrong.out);
     }
 }

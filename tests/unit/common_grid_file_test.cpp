@@ -138,6 +138,8 @@ TEST(GridReadMessage, NamesTheFile) {
               gridReadMessage(GridRead::notANumber, "b.grd"));
     EXPECT_EQ("Gridded-data file c.grd has a header that gives no usable grid size.\n",
               gridReadMessage(GridRead::noUsableCount, "c.grd"));
+    EXPECT_EQ("Gridded-data file d.grd, line 12, holds text that is not a number.\n",
+              gridReadMessage(GridRead::notANumber, "d.grd", 12));
 }
 
 TEST(GridWriting, HeaderText) {

@@ -42,7 +42,7 @@ std::string arraysError(const std::string& file) {
     std::istringstream in(file);
     std::vector<GridArray> arrays;
     std::string error;
-    EXPECT_FALSE(readGridArrays(in, arrays, error));
+    EXPECT_FALSE(readGridArrays(in, "a.grd", arrays, error));
     return error;
 }
 
@@ -104,7 +104,7 @@ TEST(GridArrays, ReadsEveryArrayWithItsCaption) {
         "0 1 2\n-1 1 0\n 11 21 31\n 41 51 61\n^ at end of time step #2 time =  2\n");
     std::vector<GridArray> arrays;
     std::string error;
-    ASSERT_TRUE(readGridArrays(heater, arrays, error)) << error;
+    ASSERT_TRUE(readGridArrays(heater, "t.grd", arrays, error)) << error;
     ASSERT_EQ(2u, arrays.size());
     EXPECT_EQ(3, arrays[1].header.nx);
     EXPECT_EQ(61.0f, arrays[1].at(2, 1));
@@ -115,20 +115,24 @@ TEST(GridArrays, ReadsEveryArrayWithItsCaption) {
 
     std::istringstream gridder("0 1 1\n0 1 1\n1\n2\n3\n4\n");
     arrays.clear();
-    ASSERT_TRUE(readGridArrays(gridder, arrays, error));
+    ASSERT_TRUE(readGridArrays(gridder, "g.grd", arrays, error));
     ASSERT_EQ(1u, arrays.size());
     EXPECT_EQ("", arrays[0].caption);
     EXPECT_FALSE(isHeaterCaption(arrays[0].caption));
 }
 
 TEST(GridArrays, RefusalsNameTheLine) {
-    EXPECT_EQ("line 1: the file holds no gridded data", arraysError("\n  \n"));
-    EXPECT_EQ("line 4: text that is not a number", arraysError("0 1 1\n0 1 1\n1 2\nx 4\n"));
-    EXPECT_EQ("line 4: the file ends before all the values of the array",
+    EXPECT_EQ("Gridded-data file a.grd holds no gridded data.", arraysError("\n  \n"));
+    EXPECT_EQ("Gridded-data file a.grd, line 4, holds text that is not a number.",
+              arraysError("0 1 1\n0 1 1\n1 2\nx 4\n"));
+    EXPECT_EQ("Gridded-data file a.grd, line 4, ends before all its values are read.",
               arraysError("0 1 1\n0 1 1\n1 2\n3\n\n"));
-    EXPECT_EQ("line 2: a header that gives no usable grid size", arraysError("\n0 0 1\n0 1 1\n"));
-    EXPECT_EQ("line 1: a header of 3001 x 3001 points, more than 4000000 values",
-              arraysError("0 1 3000 0 1 3000\n1 2 3\n"));
+    EXPECT_EQ("Gridded-data file a.grd, line 2, has a header that gives no usable grid size.",
+              arraysError("\n0 0 1\n0 1 1\n"));
+    EXPECT_EQ(
+        "Gridded-data file a.grd, line 1, has a header of 3001 x 3001 points, more than 4000000 "
+        "values.",
+        arraysError("0 1 3000 0 1 3000\n1 2 3\n"));
     std::istringstream points("1 2 3\n\n# comment\n4 5\n6 x\n");
     std::vector<PlotPoint> read;
     std::string error;

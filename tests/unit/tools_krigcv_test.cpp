@@ -234,7 +234,7 @@ TEST(KrigcvInputs, CommandLine) {
     const char* argv[] = {"krigcv", "d.txt", "200", "p.txt", "--residuals", "p.txt"};
     ASSERT_EQ(ArgumentsStatus::run, readKrigcvArguments(6, argv, args, message));
     EXPECT_EQ(200.0f, args.cutoff);
-    EXPECT_EQ("krigcv: p.txt is an input; krigcv never writes over its inputs",
+    EXPECT_EQ("krigcv: p.txt is an input of this run; name another output file",
               outputOverInput(args));
 }
 

@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     std::vector<GridArray> arrays;
     if (!readWholeFile(args.grid, text, error)) return refuse(TOOL, error);
     std::istringstream gridText(text);
-    if (!readGridArrays(gridText, arrays, error)) return refuse(TOOL, args.grid + ", " + error);
+    if (!readGridArrays(gridText, args.grid, arrays, error)) return refuse(TOOL, error);
     int count = static_cast<int>(arrays.size());
     int chosen = args.array == 0 ? count : args.array;
     if (chosen > count)

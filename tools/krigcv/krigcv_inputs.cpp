@@ -12,6 +12,7 @@
 #include "model_refusals.h"
 #include "output_files.h"
 #include "read_number.h"
+#include "tool_files.h"
 
 namespace {
 
@@ -102,8 +103,7 @@ std::string outputOverInput(const KrigcvArguments& args) {
         if (output->empty()) continue;
         for (const std::string& input : inputs)
             if (namesOneFile(*output, input))
-                return krigcvMessage("", 0,
-                                     *output + " is an input; krigcv never writes over its inputs");
+                return krigcvMessage("", 0, outputOverInputMessage(*output));
     }
     if (!args.residualsFile.empty() && namesOneFile(args.residualsFile, args.plotFile))
         return krigcvMessage(

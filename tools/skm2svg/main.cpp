@@ -18,20 +18,25 @@ second argument the picture is FILE.svg beside the metafile.  A malformed
 metafile is refused with the line at fault, and nothing is written.
 )help";
 
+namespace {
+
+const char* const TOOL = "skm2svg";
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (auto status = answerToolArguments(argc, argv, "skm2svg", HELP)) return *status;
-    if (argc < 2 || argc > 3) {
-        std::cerr << "Usage: skm2svg FILE.skm [FILE.svg]\n";
-        return 2;
-    }
+    if (auto status = answerToolArguments(argc, argv, TOOL, HELP)) return *status;
+    if (auto option = unknownOption(argc, argv))
+        return refuse(TOOL, "unknown option " + *option + " (skm2svg --help lists them)", 2);
+    if (argc < 2 || argc > 3) return refuse(TOOL, "Usage: skm2svg FILE.skm [FILE.svg]", 2);
     std::string metafile = argv[1];
     std::string picture = argc == 3 ? argv[2] : pictureNameFor(metafile);
     std::string text, error;
-    if (!readWholeFile(metafile, text, error)) return refuse("skm2svg", error);
+    if (!readWholeFile(metafile, text, error)) return refuse(TOOL, error);
     std::istringstream in(text);
     std::ostringstream svg;
-    if (!metafileToSvg(in, svg, metafile, error)) return refuse("skm2svg", metafile + ", " + error);
-    if (!writeWholeFile(picture, svg.str(), {metafile}, error)) return refuse("skm2svg", error);
+    if (!metafileToSvg(in, svg, metafile, error)) return refuse(TOOL, metafile + ", " + error);
+    if (!writeWholeFile(picture, svg.str(), {metafile}, error)) return refuse(TOOL, error);
     std::cout << "Wrote " << picture << "\n";
     return 0;
 }

@@ -39,34 +39,36 @@ written; 2 a wrong command line.
 
 namespace {
 
+const char* const TOOL = "varfit";
+
 int refuseFile(const std::string& name, const VariogramFileFault& fault) {
     if (fault.line > 0)
-        return refuse("varfit", name + ":" + std::to_string(fault.line) + ": " + fault.what);
-    return refuse("varfit", name + ": " + fault.what);
+        return refuse(TOOL, name + ":" + std::to_string(fault.line) + ": " + fault.what);
+    return refuse(TOOL, name + ": " + fault.what);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (auto status = answerToolArguments(argc, argv, "varfit", HELP)) return *status;
+    if (auto status = answerToolArguments(argc, argv, TOOL, HELP)) return *status;
     VarfitArguments args;
     std::string message;
-    if (!readVarfitArguments(argc, argv, args, message)) return refuse("varfit", message, 2);
+    if (!readVarfitArguments(argc, argv, args, message)) return refuse(TOOL, message, 2);
     std::string text;
-    if (!readWholeFile(args.variogramFile, text, message)) return refuse("varfit", message);
+    if (!readWholeFile(args.variogramFile, text, message)) return refuse(TOOL, message);
     VariogramFile file;
     VariogramFileFault fault;
     if (!readVariogramFile(text, file, fault)) return refuseFile(args.variogramFile, fault);
     message = rMaxDisagreement(args, file.rMax);
-    if (!message.empty()) return refuse("varfit", message, 2);
+    if (!message.empty()) return refuse(TOOL, message, 2);
     VariogramFit fit;
     if (!fitVariogram(file.bins, file.rMax, fit, message, args.fit))
-        return refuse("varfit", args.variogramFile + ": " + message);
+        return refuse(TOOL, args.variogramFile + ": " + message);
     if (!args.plotFile.empty()) {
         std::ostringstream plot;
         writeVariogramPlot(plot, file.bins, file.rMax, fit);
         if (!writeWholeFile(args.plotFile, plot.str(), {args.variogramFile}, message))
-            return refuse("varfit", message);
+            return refuse(TOOL, message);
     }
     std::cout << fitAnswers(fit);
     std::cerr << fitReport(fit, file.rMax, args.fit);

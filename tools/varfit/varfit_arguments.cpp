@@ -1,5 +1,6 @@
 #include "varfit_arguments.h"
 
+#include <cctype>
 #include <cmath>
 #include <sstream>
 #include <string_view>
@@ -9,8 +10,8 @@
 #include "variogram_file.h"
 
 const char* const VARFIT_USAGE =
-    "varfit VARIOGRAM_FILE [RMAX] [PLOT.svg] [--weights pairs/r^2|pairs|equal]\n"
-    "              [--nugget V] [--fit-to R] [--cutoff C]";
+    "Usage: varfit VARIOGRAM_FILE [RMAX] [PLOT.svg] [--weights W] [--nugget V] [--fit-to R] "
+    "[--cutoff C]";
 
 namespace {
 
@@ -20,6 +21,7 @@ bool readNumber(const std::string& text, double& value) {
     return readReal(in, value) && in.peek() == EOF && std::isfinite(value);
 }
 
+// One of the four options with its value; false with the message when the value cannot be used.
 bool readOption(const std::string& name, const std::string& value, FitOptions& fit,
                 std::string& message) {
     double number = 0;
@@ -31,18 +33,16 @@ bool readOption(const std::string& name, const std::string& value, FitOptions& f
         else if (value == "equal")
             fit.weights = BinWeights::equal;
         else
-            message = "--weights takes pairs/r^2, pairs or equal, not \"" + value + "\"";
+            message = "--weights needs pairs/r^2, pairs or equal, not " + value;
     } else if (name == "--nugget") {
         if (!readNumber(value, number) || number < 0)
-            message = "--nugget takes a number of 0 or more, not \"" + value + "\"";
+            message = "--nugget needs a number of 0 or more, not " + value;
         fit.nuggetFixed = true;
         fit.nugget = number;
-    } else if (name == "--fit-to" || name == "--cutoff") {
+    } else {  // --fit-to or --cutoff
         if (!readNumber(value, number) || !(number > 0))
-            message = name + " takes a positive distance, not \"" + value + "\"";
+            message = name + " needs a positive distance, not " + value;
         (name == "--fit-to" ? fit.fitTo : fit.cutoff) = number;
-    } else {
-        message = "unknown option " + name + "; usage: " + VARFIT_USAGE;
     }
     return message.empty();
 }
@@ -54,9 +54,17 @@ bool readVarfitArguments(int argc, const char* const argv[], VarfitArguments& ar
     std::vector<std::string> positional;
     for (int i = 1; i < argc; ++i) {
         std::string word = argv[i];
-        if (word.rfind("--", 0) == 0 && word.size() > 2) {
+        // A word that starts with "-" is an option, unless it is a (negative) number for RMAX.
+        bool option = word.size() > 1 && word[0] == '-' &&
+                      !(std::isdigit(static_cast<unsigned char>(word[1])) || word[1] == '.');
+        if (option) {
+            if (word != "--weights" && word != "--nugget" && word != "--fit-to" &&
+                word != "--cutoff") {
+                message = "unknown option " + word + " (varfit --help lists them)";
+                return false;
+            }
             if (i + 1 >= argc) {
-                message = word + " needs a value; usage: " + VARFIT_USAGE;
+                message = word + " needs a value";
                 return false;
             }
             if (!readOption(word, argv[++i], args.fit, message)) return false;
@@ -68,7 +76,7 @@ bool readVarfitArguments(int argc, const char* const argv[], VarfitArguments& ar
     bool secondIsNumber = positional.size() >= 2 && readNumber(positional[1], number);
     if (positional.empty() || positional.size() > 3 ||
         (positional.size() == 3 && !secondIsNumber)) {
-        message = std::string("usage: ") + VARFIT_USAGE;
+        message = VARFIT_USAGE;
         return false;
     }
     args.variogramFile = positional[0];

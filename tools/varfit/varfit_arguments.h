@@ -16,7 +16,7 @@ struct VarfitArguments {
 bool readVarfitArguments(int argc, const char* const argv[], VarfitArguments& args,
                          std::string& message);
 
-// The usage line, for the help text and for a wrong command line.
+// The usage line, for a wrong command line.
 extern const char* const VARFIT_USAGE;
 
 // A typed RMAX is refused when it differs from the diagonal the file holds by more than rounding:
