@@ -74,6 +74,10 @@ std::string askReportFile(OutputFile& report, const std::string& dataName) {
 }
 
 void checkCapacities(const TableEcho& table, std::ostream& report) {
+    if (table.longLine != 0) {
+        std::cout << longLineMessage(table.longLine);
+        stopEarly();
+    }
     int nVar = table.layout.nVar;
     for (std::ostream* os : {static_cast<std::ostream*>(&std::cout), &report})
         *os << "Inferred " << std::setw(3) << nVar << " variables per sample.\n";

@@ -25,8 +25,18 @@ void writeValueRow(std::ostream& os, const TableLayout& layout, const float* val
     os << "\n";
 }
 
+// A score whose text would fill all of its 8 characters would run into the number before it
+// ("80.000423"): it loses significant digits until a blank is left, as writeFixedWidth drops
+// decimals from a text too wide.  One digit always leaves room: "-0.0001" and "-3e+038" are the
+// widest.  The stream keeps the precision of the table all the same.
 void writeScoreValue(std::ostream& os, float value) {
-    os << std::setprecision(3) << std::setw(8) << num(value);
+    char text[NOTATION_BUFFER];
+    int digits = SCORE_DIGITS;
+    int length = formatGeneral(text, value, digits);
+    while (length >= SCORE_WIDTH && digits > 1) length = formatGeneral(text, value, --digits);
+    os.precision(SCORE_DIGITS);
+    for (int i = length; i < SCORE_WIDTH; ++i) os.put(' ');
+    os.write(text, length);
 }
 
 }  // namespace

@@ -14,6 +14,10 @@ using PauseHook = void (*)();
 constexpr int LIST_PAGE = 21;
 // Sample lines of the score table between two console pauses.
 constexpr int SCORE_PAGE = 20;
+// A score: general notation with SCORE_DIGITS significant digits, right-aligned in SCORE_WIDTH
+// characters, with fewer digits where the text would otherwise fill the whole field.
+constexpr int SCORE_WIDTH = 8;
+constexpr int SCORE_DIGITS = 3;
 
 // "\nMeans of the variables:\n" and one line per variable.
 void writeMeans(std::ostream& os, const TableLayout& layout, const char* header,
@@ -43,7 +47,8 @@ void writeRecipeTable(std::ostream& os, const TableLayout& layout, const char* h
 void writeRecipesByFactor(std::ostream& os, const TableLayout& layout, const char* header,
                           const VarMatrix& recipe, int nKeep, PauseHook pause);
 
-// "\nFactor Scores:\n", one line per sample, then the Low and High lines.
+// "\nFactor Scores:\n", one line per sample, then the Low and High lines, every score a score
+// cell as above.
 void writeScores(std::ostream& os, const SampleIds& ids, const SampleMatrix& score,
                  const VarVector& low, const VarVector& high, int nSample, int nKeep,
                  PauseHook pause);

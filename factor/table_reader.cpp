@@ -58,13 +58,6 @@ std::string quoted(std::string_view token) {
     return "\"" + std::string(token.substr(0, SHOWN)) + "...\"";
 }
 
-std::string longLineMessage(int lineNumber) {
-    std::ostringstream text;
-    text << "Line " << lineNumber << " of the data file has " << MAXLINE - 1
-         << " or more characters.\nAdjust const int MAXLINE if necessary.\n";
-    return text.str();
-}
-
 std::string sampleWhere(int sample) {
     std::ostringstream text;
     text << "Sample " << sample << " (line " << sample + 1 << " of the data file)";
@@ -97,6 +90,13 @@ std::string parseSample(const char* line, int s, int nVar, SampleIds& ids, Sampl
 
 }  // namespace
 
+std::string longLineMessage(int lineNumber) {
+    std::ostringstream text;
+    text << "Line " << lineNumber << " of the data file has " << MAXLINE - 1
+         << " or more characters.\nAdjust const int MAXLINE if necessary.\n";
+    return text.str();
+}
+
 void writeIntroduction(std::ostream& os) {
     os << "FACTOR provides principal factor analysis"
        << " of tabular data.\n\n"
@@ -113,8 +113,11 @@ void writeIntroduction(std::ostream& os) {
 
 void echoTable(std::istream& data, const std::string& dataName, std::ostream& console,
                std::ostream& report, TableEcho& echo) {
-    readLine(data, echo.header);
+    // A header read in pieces would give its rest as the first sample line, and a first sample
+    // line read in pieces a layout of its first piece: the line is named before any count.
+    if (readLine(data, echo.header).cut) echo.longLine = 1;
     LineRead last = readLine(data, echo.firstLine);
+    if (last.cut && echo.longLine == 0) echo.longLine = 2;
     echo.layout = inferLayout(echo.firstLine.data());
     const TableLayout& layout = echo.layout;
 
@@ -131,10 +134,12 @@ void echoTable(std::istream& data, const std::string& dataName, std::ostream& co
     echo.nSample = 1;
     int lastLength = layout.lineLength;
     LineBuffer line{};
-    // A line of blanks counts only once a further line shows that it was not the last one.
-    bool blankPending = false;
+    // Lines of blanks count only once a further line shows that they were not the last ones, so
+    // that any number of them may end the file.  They count towards the capacity all the same,
+    // so that a file of blank lines that never ends is not followed either.
+    int blanksPending = 0;
     while (!last.atEnd) {
-        if (echo.nSample > MAXSAMPLE && moreFollows(data)) {
+        if (echo.nSample + blanksPending > MAXSAMPLE && moreFollows(data)) {
             echo.pastCapacity = true;
             break;
         }
@@ -143,9 +148,12 @@ void echoTable(std::istream& data, const std::string& dataName, std::ostream& co
         writeLine(report, line, lastLength);
         if (!last.tookAny) continue;
         // A last line without a line break is a sample like any other.
-        if (blankPending) ++echo.nSample;
-        blankPending = isBlank(line, last.length);
-        if (!blankPending) ++echo.nSample;
+        if (isBlank(line, last.length)) {
+            ++blanksPending;
+        } else {
+            echo.nSample += blanksPending + 1;
+            blanksPending = 0;
+        }
     }
     writeRule(console, layout.echoWidth);
     writeRule(report, lastLength);

@@ -112,6 +112,15 @@ TEST(FactorDialogue, ConstantVariableAndZeroEigenvalue) {
                           "Factor 2 has eigenvalue 0: its scores are shown as 0.\n"));
 }
 
+// Two scores near the mean whose 3 significant digits would fill all 8 characters and run into
+// the number before them ("       7-0.000584", "       80.000218") keep one blank in front.
+TEST(FactorDialogue, ScoresNearZeroStaySeparated) {
+    expectTranscripts("nearmean", "report.txt", "1e-5 3 2", "nearmean");
+    EXPECT_NE(std::string::npos, dataFile("nearmean.report")
+                                     .find("       7 -0.0006    1.35\n"
+                                           "       8 0.00022 -0.0693\n"));
+}
+
 // The echo of a table with header "H" and one sample line, as far as the rule after the dots.
 std::string echoOf(const std::string& line) {
     int width = line.size() < 79 ? int(line.size()) : 79;
@@ -201,13 +210,43 @@ TEST(FactorDialogue, TooManySamples) {
 }
 
 // A data file that never ends is read as far as the sample capacity: 301 lines of 999 NULs, which
-// echo as empty lines.
+// echo as empty lines.  Its header already has 999 characters, and that is what the run names.
 TEST(FactorDialogue, EndlessDataFileStops) {
     ProgramRun run = runProgram("factor", "/dev/zero r.txt", {}, 20);
     EXPECT_EQ(0, run.status);
-    EXPECT_EQ(INTRO.substr(1) + "/dev/zero:\n" + std::string(304, '\n') +
-                  "Inferred  -1 variables per sample.\n",
-              run.file("r.txt"));
+    EXPECT_EQ(INTRO.substr(1) + "/dev/zero:\n" + std::string(304, '\n'), run.file("r.txt"));
+    std::string ending = DOTS + "\nLine 1 of the data file has 999 or more characters.\n" +
+                         "Adjust const int MAXLINE if necessary.\n" + PAUSE;
+    EXPECT_EQ(OPENING + "\n\n\n" + ending, run.out);
+}
+
+// A header or first sample line of 999 characters or more leaves no layout to infer: the line
+// is named before any count.  Blank and empty lines at the end of a file are no samples.
+TEST(FactorDialogue, TableShapesNamedBeforeTheCounts) {
+    const std::string longLine = "1 2 3" + std::string(1000, ' ');
+    const std::string tooLong =
+        " of the data file has 999 or more characters.\n"
+        "Adjust const int MAXLINE if necessary.\n";
+    const std::string counts = "Inferred   2 variables per sample.\n    2 samples were found.\n";
+    struct Case {
+        std::string table, ending;
+    } cases[] = {
+        {std::string(999, 'h') + "\n1 2 3\n2 4 5\n", "\nLine 1" + tooLong},
+        {"H\n" + longLine + "\n2 4 5\n", std::string(79, '-') + "\nLine 2" + tooLong},
+        {std::string(998, 'h') + "\n1 2 3\n2 4 5\n",
+         "-----\n" + counts + "All data have been read.\n"},
+        {"H\n1 2 3\n2 4 5\n \n\n", "-----\n" + counts + "All data have been read.\n"},
+        {"H\n1 2 3\n2 4 5\n\t\n\n \n", "-----\n" + counts + "All data have been read.\n"},
+        {"H\n1 2 3\n2 4 5\n \n\n6 7 8\n",
+         "-----\nInferred   2 variables per sample.\n    5 samples were found.\n"
+         "Sample 3 (line 4 of the data file) is empty.\n"},
+    };
+    for (const Case& c : cases) {
+        ProgramRun run = runProgram("factor", "t.txt r.txt 1e-4 2 1", {{"t.txt", c.table}});
+        EXPECT_EQ(0, run.status);
+        EXPECT_NE(std::string::npos, run.out.find(DOTS + c.ending + PAUSE))
+            << c.table.substr(0, 20);
+    }
 }
 
 TEST(FactorDialogue, SingleSampleIsTooFew) {

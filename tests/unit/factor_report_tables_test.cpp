@@ -90,10 +90,39 @@ TEST(FactorReportTables, ScoresPauseEvery20Samples) {
     paging = &os;
     writeScores(os, ids, score, low, high, 45, 1, markPause);
     std::string text = os.str();
-    EXPECT_EQ(0, text.find("\nFactor Scores:\n  Sample       1\n       1-0.000123\n"));
+    EXPECT_EQ(0, text.find("\nFactor Scores:\n  Sample       1\n       1 -0.0001\n"));
     EXPECT_NE(std::string::npos, text.find("      20       0\n<pause>\n      21       0\n"));
     EXPECT_NE(std::string::npos, text.find("      40       0\n<pause>\n      41       0\n"));
-    EXPECT_NE(std::string::npos, text.find("      45       0\nLow:  -0.000123\nHigh:        0\n"));
+    EXPECT_NE(std::string::npos, text.find("      45       0\nLow:   -0.0001\nHigh:        0\n"));
+}
+
+// A score keeps 3 significant digits unless its text would fill all 8 characters of its field;
+// then it drops digits until one blank is left.  The stream's precision stays at 3.
+TEST(FactorReportTables, ScoresLeaveABlankBeforeThemselves) {
+    struct Case {
+        float value;
+        const char* cell;
+    } cases[] = {
+        {-0.815f, "  -0.815"},    {0.0123f, "  0.0123"},    {-0.0123f, " -0.0123"},
+        {-0.00318f, " -0.0032"},  {0.000423f, " 0.00042"},  {0.000233f, " 0.00023"},
+        {-0.000815f, " -0.0008"}, {-0.000999f, "  -0.001"}, {-1.25e-5f, " -1e-005"},
+        {1.25e-5f, "  1e-005"},   {1234.5f, "  1e+003"},    {-99999.0f, " -1e+005"},
+        {-3.0e38f, " -3e+038"},   {0.0f, "       0"},       {100.0f, "     100"},
+    };
+    for (const Case& c : cases) {
+        SampleIds ids{};
+        SampleMatrix score{};
+        VarVector low{}, high{};
+        score[0][0] = low[0] = high[0] = c.value;
+        std::ostringstream os;
+        writeScores(os, ids, score, low, high, 1, 1, nullptr);
+        std::string cell(c.cell);
+        EXPECT_EQ("\nFactor Scores:\n  Sample       1\n       0" + cell + "\nLow:  " + cell +
+                      "\nHigh: " + cell + "\n",
+                  os.str())
+            << c.value;
+        EXPECT_EQ(3, os.precision());
+    }
 }
 
 }  // namespace

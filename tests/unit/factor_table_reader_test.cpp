@@ -46,6 +46,10 @@ TEST(FactorTableEcho, EveryLineWithABreakIsASample) {
     EXPECT_EQ(2, echoOf("H\n1 2\n3 4\n \t \n").echo.nSample);
     EXPECT_EQ(2, echoOf("H\n1 2\n3 4\n\t").echo.nSample);
     EXPECT_EQ(3, echoOf("H\n1 2\n \n3 4\n\n").echo.nSample);
+    // ...and any number of such lines at the end.
+    EXPECT_EQ(2, echoOf("H\n1 2\n3 4\n \n\n").echo.nSample);
+    EXPECT_EQ(2, echoOf("H\n1 2\n3 4\n\n\n\t\n\n").echo.nSample);
+    EXPECT_EQ(5, echoOf("H\n1 2\n3 4\n \n\n5 6").echo.nSample);
     EXPECT_EQ(1, echoOf("H\n1 2 3").echo.nSample);
     EXPECT_EQ(1, echoOf("H\n1 2 3\n").echo.nSample);
 }

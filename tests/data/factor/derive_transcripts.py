@@ -10,6 +10,7 @@
 #   seven.txt out7.txt 1.e-3 1.e-6 0 8 7 0 7 3     eight.txt eight.out 0.0009 8 2
 #   fortyfive.txt scores.txt 1.e-7 2 2             noheader.txt report.txt 1e-4 3 2
 #   nobreak.txt report.txt 1e-4 3 1                constant.txt report.txt 1e-4 2 2
+#   nearmean.txt report.txt 1e-5 3 2
 import math, struct, sys
 from decimal import Decimal, ROUND_HALF_UP, Context
 
@@ -95,6 +96,13 @@ def wfw(w, v):
     return sci(v, min(s, 6)).rjust(w)
 
 def gen_w(v, p, w): return general(v, p).rjust(w)
+
+# A score: 3 significant digits in 8 characters, fewer where the text would fill all 8 and run
+# into the number before it.
+def score_w(v):
+    p = 3
+    while len(general(v, p)) >= 8 and p > 1: p -= 1
+    return general(v, p).rjust(8)
 
 # ---- the run ----
 def run(datafile_text, data_name, report_name, answers):
@@ -297,10 +305,10 @@ def run(datafile_text, data_name, report_name, answers):
     t = "\nFactor Scores:\n" "  Sample" + ''.join('%8d' % (f + 1) for f in range(nkeep)) + '\n'
     con.append(t); rep.append(t)
     for i in range(n):
-        line = '%8d' % ids[i] + ''.join(gen_w(score[i][f], 3, 8) for f in range(nkeep)) + '\n'
+        line = '%8d' % ids[i] + ''.join(score_w(score[i][f]) for f in range(nkeep)) + '\n'
         con.append(line); rep.append(line)
         if (i + 1) % 20 == 0: con.append(PAUSE)
-    t = "Low:  " + ''.join(gen_w(v, 3, 8) for v in low) + "\nHigh: " + ''.join(gen_w(v, 3, 8) for v in high) + "\n"
+    t = "Low:  " + ''.join(score_w(v) for v in low) + "\nHigh: " + ''.join(score_w(v) for v in high) + "\n"
     con.append(t); rep.append(t)
     for f in range(nkeep):
         if evals[f] == 0:
