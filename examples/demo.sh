@@ -49,7 +49,8 @@ step "gridder, second run: kriging a 21 x 17 grid with that polynomial" gridder
 echo "   estimates in $out/gridder/elevations.grd, standard deviations in deviations.grd"
 
 step "grd2svg: the kriged elevations and their standard deviations as maps, with the data" gridder
-"$bin/grd2svg" elevations.grd "$out/pictures/elevations-map.svg" --points elevations.txt >/dev/null
+"$bin/grd2svg" elevations.grd "$out/pictures/elevations-map.svg" --points elevations.txt \
+    --mask-distance auto >/dev/null
 "$bin/grd2svg" deviations.grd "$out/pictures/deviations-map.svg" --points elevations.txt >/dev/null
 echo "   pictures: $out/pictures/elevations-map.svg and deviations-map.svg"
 

@@ -81,8 +81,8 @@ lines "$out/gridder/varfit-notes.txt" 's/^varfit: //p' | result
 files gridder polynomial.txt varfit-notes.txt
 
 heading "3. gridder, second run: kriging" \
-    "gridder kriges a 21 x 17 grid with that polynomial and writes the estimates and their standard deviations; grd2svg draws both as maps with the data points on top. The uncertainty grows away from the data."
-pictures elevations-map.svg "kriged elevations with the data points" \
+    "gridder kriges a 21 x 17 grid with that polynomial and writes the estimates and their standard deviations; grd2svg draws both as filled-contour maps with the data points on top, the elevations greyed out where no datum is near (farther than 3 times the median distance between neighbouring data). The uncertainty grows away from the data."
+pictures elevations-map.svg "kriged elevations with the data points, grey far from every datum" \
     deviations-map.svg "standard deviations of the estimates, with the data points"
 lines "$out/gridder/console-second-run.txt" '/rows of points done/p;/^KRIGING COMPLETED/p' | tail -n 2 | result
 files gridder second-run.txt console-second-run.txt elevations.grd deviations.grd
