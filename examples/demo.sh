@@ -33,7 +33,8 @@ rmax=$(sed -n 's/^Diagonal of this dataset is \(.*\) long\.$/\1/p' console-first
 echo "   diagonal rMax = $rmax; variogram in $out/gridder/variogram.txt"
 
 step "varfit: the variogram polynomial fitted to that file" gridder
-"$bin/varfit" variogram.txt "$rmax" "$out/pictures/variogram.svg" > polynomial.txt 2> varfit-notes.txt
+# The diagonal need not be typed: the variogram file holds it.
+"$bin/varfit" variogram.txt "$out/pictures/variogram.svg" > polynomial.txt 2> varfit-notes.txt
 echo "   curve0..curve3 and vMax: $(tr '\n' ' ' < polynomial.txt)"
 sed 's/^/   /' varfit-notes.txt
 echo "   picture: $out/pictures/variogram.svg"
@@ -48,16 +49,19 @@ step "gridder, second run: kriging a 21 x 17 grid with that polynomial" gridder
 echo "   estimates in $out/gridder/elevations.grd, standard deviations in deviations.grd"
 
 step "grd2svg: the kriged elevations and their standard deviations as maps, with the data" gridder
-"$bin/grd2svg" elevations.grd "$out/pictures/elevations-map.svg" --points elevations.txt >/dev/null
+"$bin/grd2svg" elevations.grd "$out/pictures/elevations-map.svg" --points elevations.txt \
+    --mask-distance auto >/dev/null
 "$bin/grd2svg" deviations.grd "$out/pictures/deviations-map.svg" --points elevations.txt >/dev/null
 echo "   pictures: $out/pictures/elevations-map.svg and deviations-map.svg"
 
-step "krigcv: each datum kriged from the others, varfit's model against a pure nugget" gridder
-# The poorer model on purpose: the same vMax, no growth with distance, so every neighbour weighs
-# the same.
+step "krigcv: each datum kriged from the others, varfit's model against two others" gridder
+# Two poorer models on purpose: a pure nugget of the same vMax (no growth with distance, so every
+# neighbour weighs the same), and the cubic an earlier varfit fitted by pair counts alone, through
+# zero at r = 0 (kept in examples/gridder/old-fit-through-zero.txt).
 printf '1\n0\n0\n0\n%s\n' "$(sed -n 5p polynomial.txt)" > nugget.txt
-"$bin/krigcv" elevations.txt 200 polynomial.txt nugget.txt --residuals krigcv-residuals.txt \
-    --plot "$out/pictures/krigcv.svg" > krigcv-summary.txt
+cp "$ex/gridder/old-fit-through-zero.txt" .
+"$bin/krigcv" elevations.txt 200 polynomial.txt nugget.txt old-fit-through-zero.txt \
+    --residuals krigcv-residuals.txt --plot "$out/pictures/krigcv.svg" > krigcv-summary.txt
 sed 's/^/   /' krigcv-summary.txt
 echo "   residuals of varfit's model in $out/gridder/krigcv-residuals.txt"
 echo "   picture: $out/pictures/krigcv.svg"

@@ -72,16 +72,17 @@ lines "$out/gridder/console-first-run.txt" '/^Reading of data completed/p;/^Diag
 files gridder elevations.txt console-first-run.txt variogram.txt
 
 heading "2. varfit: the variogram polynomial" \
-    "varfit fits gridder's cubic variogram polynomial to that file: curve0 to curve3 and vMax, ready for gridder's second run."
-pictures variogram.svg "binned variances (points) and the fitted model (curve)"
+    "varfit fits gridder's cubic variogram polynomial to that file: curve0 to curve3 and vMax, ready for gridder's second run. Its notes give the model in the data's units, as the mean squared difference (2 gamma, what gridder calls the variance) and as semivariance (gamma, half of it, as other packages print it)."
+pictures variogram.svg "binned mean squared differences (points), the fitted model (solid where fitted, dashed beyond) and the pairs per bin"
 if [ -f "$out/gridder/polynomial.txt" ]; then
     printf 'curve0\ncurve1\ncurve2\ncurve3\nvMax\n' | paste -d ' ' - "$out/gridder/polynomial.txt" | result
 fi
+lines "$out/gridder/varfit-notes.txt" 's/^varfit: //p' | result
 files gridder polynomial.txt varfit-notes.txt
 
 heading "3. gridder, second run: kriging" \
-    "gridder kriges a 21 x 17 grid with that polynomial and writes the estimates and their standard deviations; grd2svg draws both as maps with the data points on top. The uncertainty grows away from the data."
-pictures elevations-map.svg "kriged elevations with the data points" \
+    "gridder kriges a 21 x 17 grid with that polynomial and writes the estimates and their standard deviations; grd2svg draws both as filled-contour maps with the data points on top, the elevations greyed out where no datum is near (farther than 3 times the median distance between neighbouring data). The uncertainty grows away from the data."
+pictures elevations-map.svg "kriged elevations with the data points, grey far from every datum" \
     deviations-map.svg "standard deviations of the estimates, with the data points"
 lines "$out/gridder/console-second-run.txt" '/rows of points done/p;/^KRIGING COMPLETED/p' | tail -n 2 | result
 files gridder second-run.txt console-second-run.txt elevations.grd deviations.grd
@@ -93,7 +94,7 @@ for summary in "$out"/*/krigcv-summary.txt; do
         "Each datum left out in turn and estimated from the others: how far the estimates miss, against the standard deviations kriging claims."
     pictures krigcv.svg "observed against estimated values"
     result < "$summary"
-    files "$dir" krigcv-summary.txt nugget.txt krigcv-residuals.txt
+    files "$dir" krigcv-summary.txt nugget.txt old-fit-through-zero.txt krigcv-residuals.txt
 done
 
 heading "4. hypoview: the kriged topography over hypocentres" \

@@ -6,6 +6,7 @@
 
 struct Rgb {
     int red, green, blue;
+    bool operator==(const Rgb&) const = default;
 };
 
 // The colour at t in [0, 1] (clamped; NaN gives the bottom colour).  colourAt(1) is the top

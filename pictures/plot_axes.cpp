@@ -1,13 +1,22 @@
 #include "plot_axes.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "number_text.h"
 #include "svg_writer.h"
+#include "text_width.h"
 
 namespace {
 
 constexpr double TICK_LENGTH = 5;
 constexpr int FONT_SIZE = 13;
+constexpr int TITLE_SIZE = 16, SMALLEST_TITLE_SIZE = 11;
+constexpr double LABEL_GAP = 6;
+constexpr std::size_t MOST_DECADE_TICKS =
+    16;  // the least room between two numbers along the x axis
+// Log axes whose decades all lie here are labelled in plain decimals.
+constexpr double SMALLEST_PLAIN_DECADE = 1e-4, LARGEST_PLAIN_DECADE = 1e5;
 
 // Where a value lies along its axis, 0 at lo and 1 at hi; NaN when it cannot be placed.
 double fraction(const PlotAxis& axis, double value) {
@@ -54,17 +63,57 @@ double PlotFrame::py(double value) const {
     return area.top + area.height * (1 - fraction(y, value));
 }
 
+void clampRange(PlotAxis& axis) {
+    double largest = LARGEST_AXIS_VALUE,
+           smallest = axis.logarithmic ? 1 / LARGEST_AXIS_VALUE : -largest;
+    if (std::isnan(axis.lo)) axis.lo = std::isnan(axis.hi) ? (axis.logarithmic ? 1 : 0) : axis.hi;
+    if (std::isnan(axis.hi)) axis.hi = axis.lo;
+    axis.lo = std::clamp(axis.lo, smallest, largest);
+    axis.hi = std::clamp(axis.hi, smallest, largest);
+}
+
 RoundStep axisStep(const PlotAxis& axis) {
     if (axis.logarithmic) return RoundStep{1, 1};
-    return roundStep(axis.hi - axis.lo, axis.wantedTicks);
+    PlotAxis clamped = axis;
+    clampRange(clamped);
+    return roundStep(clamped.hi - clamped.lo, axis.wantedTicks);
 }
 
 std::vector<double> axisTicks(const PlotAxis& axis) {
-    if (axis.logarithmic) return decades(axis.lo, axis.hi);
-    return roundMultiples(axis.lo, axis.hi, axisStep(axis));
+    PlotAxis clamped = axis;
+    clampRange(clamped);
+    if (axis.logarithmic) {
+        // Every decade while there are few; over a huge span every second, fifth, ... one.
+        std::vector<double> all = decades(clamped.lo, clamped.hi), ticks;
+        std::size_t stride = (all.size() + MOST_DECADE_TICKS - 1) / MOST_DECADE_TICKS;
+        for (std::size_t i = 0; i < all.size(); i += std::max<std::size_t>(1, stride))
+            ticks.push_back(all[i]);
+        return ticks;
+    }
+    return roundMultiples(clamped.lo, clamped.hi, axisStep(clamped));
+}
+
+std::vector<std::string> axisTickLabels(const PlotAxis& axis) {
+    std::vector<std::string> labels;
+    std::vector<double> ticks = axisTicks(axis);
+    if (!axis.logarithmic) {
+        RoundStep step = axisStep(axis);
+        for (double v : ticks) labels.push_back(tickLabel(v, step));
+        return labels;
+    }
+    // One form for the whole axis: plain decimals when every decade is short, else 10ⁿ.
+    bool plain = std::all_of(ticks.begin(), ticks.end(), [](double v) {
+        return v >= SMALLEST_PLAIN_DECADE && v <= LARGEST_PLAIN_DECADE;
+    });
+    for (double v : ticks) {
+        int exponent = static_cast<int>(std::lround(std::log10(v)));
+        labels.push_back(plain ? tickLabel(v, RoundStep{1, exponent}) : powerOfTenText(v, 0));
+    }
+    return labels;
 }
 
 void roundOut(PlotAxis& axis) {
+    clampRange(axis);
     if (axis.logarithmic) {
         if (!(axis.lo > 0) || !(axis.hi > 0)) return;
         axis.lo = std::pow(10.0, std::floor(std::log10(axis.lo)));
@@ -72,7 +121,6 @@ void roundOut(PlotAxis& axis) {
         if (axis.hi <= axis.lo) axis.hi = axis.lo * 10;
         return;
     }
-    if (!std::isfinite(axis.lo) || !std::isfinite(axis.hi)) return;
     double span = axis.hi - axis.lo;
     if (!(span > 0)) span = axis.lo != 0 ? std::fabs(axis.lo) : 1;
     double size = roundStep(span, axis.wantedTicks).value();
@@ -101,6 +149,13 @@ void writeLabel(std::ostream& out, double x, double y, const std::string& text,
     out << "</text>\n";
 }
 
+double yLabelOffset(const PlotAxis& axis) {
+    double widest = 0;
+    for (const std::string& label : axisTickLabels(axis))
+        widest = std::max(widest, textWidth(label, FONT_SIZE));
+    return std::max(62.0, TICK_LENGTH + 3 + widest + 14);
+}
+
 void writeAxes(std::ostream& out, const PlotFrame& f) {
     const PlotArea& a = f.area;
     double bottom = a.top + a.height;
@@ -118,22 +173,26 @@ void writeAxes(std::ostream& out, const PlotFrame& f) {
             << SvgNumber{f.py(v), 1} << "\" x2=\"" << SvgNumber{a.left, 1} << "\" y2=\""
             << SvgNumber{f.py(v), 1} << "\"/>\n";
     out << "</g>\n<g class=\"tick-labels\" font-family=\"sans-serif\" fill=\"black\">\n";
-    RoundStep xStep = axisStep(f.x), yStep = axisStep(f.y);
-    for (double v : xTicks)
-        writeLabel(
-            out, f.px(v), bottom + TICK_LENGTH + FONT_SIZE + 2,
-            tickLabel(v, f.x.logarithmic ? RoundStep{1, int(std::lround(std::log10(v)))} : xStep),
-            "middle");
-    for (double v : yTicks)
-        writeLabel(
-            out, a.left - TICK_LENGTH - 3, f.py(v) + FONT_SIZE / 3.0,
-            tickLabel(v, f.y.logarithmic ? RoundStep{1, int(std::lround(std::log10(v)))} : yStep),
-            "end");
+    // A label that would touch the one before it is left out (its tick stays).
+    std::vector<std::string> xLabels = axisTickLabels(f.x), yLabels = axisTickLabels(f.y);
+    double lastRight = -INFINITY, lastY = INFINITY;
+    for (std::size_t i = 0; i < xTicks.size(); ++i) {
+        double x = f.px(xTicks[i]), half = textWidth(xLabels[i], FONT_SIZE) / 2;
+        if (!std::isfinite(x) || x - half < lastRight + LABEL_GAP) continue;
+        writeLabel(out, x, bottom + TICK_LENGTH + FONT_SIZE + 2, xLabels[i], "middle");
+        lastRight = x + half;
+    }
+    for (std::size_t i = 0; i < yTicks.size(); ++i) {
+        double y = f.py(yTicks[i]);
+        if (!std::isfinite(y) || std::fabs(y - lastY) < FONT_SIZE + 1) continue;
+        writeLabel(out, a.left - TICK_LENGTH - 3, y + FONT_SIZE / 3.0, yLabels[i], "end");
+        lastY = y;
+    }
     if (!f.x.label.empty())
         writeLabel(out, a.left + a.width / 2, bottom + TICK_LENGTH + 2 * FONT_SIZE + 14, f.x.label,
                    "middle");
     if (!f.y.label.empty()) {
-        double x = a.left - 62, y = a.top + a.height / 2;
+        double x = a.left - yLabelOffset(f.y), y = a.top + a.height / 2;
         out << "<text transform=\"translate(" << SvgNumber{x, 1} << ' ' << SvgNumber{y, 1}
             << ") rotate(-90)\" font-size=\"" << FONT_SIZE << "\" text-anchor=\"middle\">";
         writeEscaped(out, f.y.label);
@@ -146,6 +205,14 @@ void writeTitle(std::ostream& out, const PlotFrame& frame, const std::string& ti
     out << "<g class=\"title\" font-family=\"sans-serif\" fill=\"black\">\n";
     writeLabel(out, frame.area.left + frame.area.width / 2, frame.area.top - 14, title, "middle",
                16);
+    out << "</g>\n";
+}
+
+void writeFittedTitle(std::ostream& out, double left, double width, double baseline,
+                      const std::string& title) {
+    FittedText fitted = fitText(title, width, TITLE_SIZE, SMALLEST_TITLE_SIZE);
+    out << "<g class=\"title\" font-family=\"sans-serif\" fill=\"black\">\n";
+    writeLabel(out, left + width / 2, baseline, fitted.text, "middle", fitted.fontSize);
     out << "</g>\n";
 }
 

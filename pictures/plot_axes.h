@@ -36,17 +36,35 @@ struct PlotPoint {
     double x, y;
 };
 
+// The largest magnitude an axis end may have, so that the span of any axis and the steps along
+// it stay finite numbers.
+constexpr double LARGEST_AXIS_VALUE = 1e300;
+// Brings an axis's ends within +-LARGEST_AXIS_VALUE (a logarithmic one's within
+// 1/LARGEST_AXIS_VALUE .. LARGEST_AXIS_VALUE); an end that is NaN takes the other end's value
+// (0, or 1 on a logarithmic axis, when both are).
+void clampRange(PlotAxis& axis);
 // Widens a linear axis to the round ticks around its values (a degenerate range by one step on
-// either side); a logarithmic axis to whole decades.
+// either side); a logarithmic axis to whole decades.  The range is clamped first, so every axis
+// ends with finite round ticks.
 void roundOut(PlotAxis& axis);
 // The step and the values of an axis's ticks (for a logarithmic axis the step is one decade).
 RoundStep axisStep(const PlotAxis& axis);
 std::vector<double> axisTicks(const PlotAxis& axis);
+// The label of each tick: a linear axis's with the decimals of its step; a logarithmic axis's all
+// in plain decimals or all as powers of ten (10⁻⁶), never mixed.
+std::vector<std::string> axisTickLabels(const PlotAxis& axis);
 
-// The frame's box, tick marks with their labels, and the two axis labels.
+// How far left of the area the y axis's label stands: clear of the widest tick label.
+double yLabelOffset(const PlotAxis& axis);
+// The frame's box, tick marks with their labels (a label that would touch its neighbour left
+// out), and the two axis labels.
 void writeAxes(std::ostream& out, const PlotFrame& frame);
 // A title centred above the area.
 void writeTitle(std::ostream& out, const PlotFrame& frame, const std::string& title);
+// A title centred on the span from left of the given width, its font made smaller (down to 11)
+// and then its text cut in the middle with an ellipsis until it fits.
+void writeFittedTitle(std::ostream& out, double left, double width, double baseline,
+                      const std::string& title);
 // A polyline through the points; a point that is not finite or does not map (a non-positive
 // value on a logarithmic axis) breaks it.
 void writeCurve(std::ostream& out, const PlotFrame& frame, const std::vector<PlotPoint>& points,

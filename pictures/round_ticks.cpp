@@ -1,8 +1,10 @@
 #include "round_ticks.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "notation.h"
+#include "number_text.h"
 
 namespace {
 
@@ -43,6 +45,9 @@ std::vector<double> roundMultiples(double lo, double hi, RoundStep step) {
     if (!(hi >= lo) || !std::isfinite(lo) || !std::isfinite(hi)) return values;
     double first = std::ceil(lo / size - END_TOLERANCE),
            last = std::floor(hi / size + END_TOLERANCE);
+    // A count that cannot be stepped through (a range beyond what doubles count in whole steps)
+    // gives no ticks rather than a loop that never ends.
+    if (!(last - first < MAX_TICKS)) return values;
     for (double count = first; count <= last; ++count)
         values.push_back(multipleOf(count, step) + 0.0);
     return values;
@@ -51,6 +56,7 @@ std::vector<double> roundMultiples(double lo, double hi, RoundStep step) {
 std::vector<double> decades(double lo, double hi) {
     std::vector<double> values;
     if (!(lo > 0) || !(hi >= lo) || !std::isfinite(hi)) return values;
+    if (!std::isfinite(lo)) return values;
     int first = static_cast<int>(std::ceil(std::log10(lo) - END_TOLERANCE));
     int last = static_cast<int>(std::floor(std::log10(hi) + END_TOLERANCE));
     for (int exponent = first; exponent <= last; ++exponent)
@@ -62,9 +68,12 @@ std::string tickLabel(double value, RoundStep step) {
     char text[NOTATION_BUFFER];
     int length;
     if (std::fabs(value) < 0.5 * step.value()) value = 0;
-    if (step.exponent > LARGEST_FIXED_EXPONENT || step.exponent < SMALLEST_FIXED_EXPONENT)
-        length = formatGeneral(text, value, 6);
-    else
-        length = formatFixed(text, value, step.exponent < 0 ? -step.exponent : 0);
+    if (value != 0 && std::isfinite(value) &&
+        (step.exponent > LARGEST_FIXED_EXPONENT || step.exponent < SMALLEST_FIXED_EXPONENT)) {
+        // Mantissa digits down to the step's own digit.
+        int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value)) + 1e-12));
+        return powerOfTenText(value, std::max(0, exponent - step.exponent));
+    }
+    length = formatFixed(text, value, step.exponent < 0 ? -step.exponent : 0);
     return std::string(text, length);
 }

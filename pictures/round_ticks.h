@@ -16,7 +16,11 @@ struct RoundStep {
 // ratio, so 6 intervals beat 3 when 5 are wanted).  A span that is zero or not finite gives 1.
 RoundStep roundStep(double span, int wanted);
 
-// The multiples of step from lo to hi, both ends included when they are multiples.  Each value is
+// More ticks than this on one axis are no axis but a range that went wrong.
+constexpr double MAX_TICKS = 10000;
+
+// The multiples of step from lo to hi, both ends included when they are multiples (none when
+// there would be more than MAX_TICKS of them, or the range is not finite).  Each value is
 // computed as a whole count of steps scaled once by the power of ten, so 3 x 0.1 is exactly the
 // double nearest 0.3 and labels never show 0.30000000000000004.
 std::vector<double> roundMultiples(double lo, double hi, RoundStep step);
@@ -25,5 +29,5 @@ std::vector<double> roundMultiples(double lo, double hi, RoundStep step);
 std::vector<double> decades(double lo, double hi);
 
 // A tick value written with just the decimals its step needs (step 0.05: "0.15"; step 500:
-// "1500"); beyond 10^-5 .. 10^6 in general notation ("2e+007").  Never "-0".
+// "1500"); for steps beyond 10^-5 .. 10^6 as a power of ten ("4×10⁷", "2.5×10⁻⁸").  Never "-0".
 std::string tickLabel(double value, RoundStep step);

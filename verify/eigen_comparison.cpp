@@ -20,6 +20,7 @@
 
 #include "eigen.h"
 #include "jacobi_eigen.h"
+#include "verdict.h"
 #include "unit_roundoff.h"
 
 namespace {
@@ -96,19 +97,20 @@ void compareEigen(int n, std::mt19937& random, float epsilon, float claimedEpsil
             dot += vectors[i][k] * v[i][k];
             length += double(vectors[i][k]) * vectors[i][k];
         }
-        double angleSine = std::sqrt(std::fmax(0, 1 - dot * dot / length));
+        double squaredSine = 1 - dot * dot / length;
+        double angleSine = std::sqrt(squaredSine < 0 ? 0 : squaredSine);
         double valueError = std::fabs(values[k] - lambda[k]);
         sine[k] = sineBound;
-        worst.value = std::fmax(worst.value, valueError / valueBound);
-        worst.angle = std::fmax(worst.angle, angleSine / sineBound);
-        worst.largestValue = std::fmax(worst.largestValue, valueError / lambda[0]);
-        worst.largestAngle = std::fmax(worst.largestAngle, angleSine);
+        worst.value = worse(worst.value, valueError / valueBound);
+        worst.angle = worse(worst.angle, angleSine / sineBound);
+        worst.largestValue = worse(worst.largestValue, valueError / lambda[0]);
+        worst.largestAngle = worse(worst.largestAngle, angleSine);
         for (int j = 0; j < k; ++j) {
             double product = 0;
             for (int i = 0; i < n; ++i) product += double(vectors[i][k]) * vectors[i][j];
             double bound = sine[j] + sine[k] + 2 * roundingGamma(n);
-            worst.orthogonality = std::fmax(worst.orthogonality, std::fabs(product) / bound);
-            worst.largestDot = std::fmax(worst.largestDot, std::fabs(product));
+            worst.orthogonality = worse(worst.orthogonality, std::fabs(product) / bound);
+            worst.largestDot = worse(worst.largestDot, std::fabs(product));
         }
         perturbation += valueError + 2 * lambda[k] * sineBound +
                         2 * UNIT_ROUNDOFF * (frobenius + n * lambda[k]);

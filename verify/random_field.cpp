@@ -10,13 +10,17 @@ FieldSample sphericalField(int n, float side, double range, double mean, double 
         s.x.push_back(position(random));
         s.y.push_back(position(random));
     }
-    // The covariance, then its Cholesky factor in its lower triangle.
-    std::vector<std::vector<double>> c(n, std::vector<double>(n));
+    s.covariance.assign(std::size_t(n) * n, 0.0);
     for (int i = 0; i < n; ++i)
         for (int j = 0; j <= i; ++j) {
             double t = std::hypot(double(s.x[i]) - s.x[j], double(s.y[i]) - s.y[j]) / range;
-            c[i][j] = t < 1 ? variance * (1 - 1.5 * t + 0.5 * t * t * t) : 0;
+            s.covariance[i * n + j] = s.covariance[j * n + i] =
+                t < 1 ? variance * (1 - 1.5 * t + 0.5 * t * t * t) : 0;
         }
+    // The Cholesky factor in the lower triangle of a copy.
+    std::vector<std::vector<double>> c(n, std::vector<double>(n));
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j <= i; ++j) c[i][j] = s.covariance[i * n + j];
     for (int j = 0; j < n; ++j) {
         double d = c[j][j];
         for (int k = 0; k < j; ++k) d -= c[j][k] * c[j][k];

@@ -6,6 +6,7 @@
 
 struct FieldSample {
     std::vector<float> x, y, z;
+    std::vector<double> covariance;  // between data p and q at [p * n + q]
 };
 
 // n points uniform over a side x side square; values of mean `mean` whose covariance at distance

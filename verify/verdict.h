@@ -39,6 +39,10 @@ Verdict boundVerdict(const std::string& quantity, double measured, double bound)
 Verdict thresholdVerdict(const std::string& quantity, double measured, double threshold, bool above,
                          const std::string& note = "");
 
+// The larger of two measurements, where a measurement that is not a number is the worst of all:
+// std::fmax would drop it and let a broken run pass.
+double worse(double a, double b);
+
 // A real as the table shows it: general notation, significant digits as asked.
 std::string realText(double value, int significant = 4);
 

@@ -44,6 +44,11 @@ std::string realText(double value, int significant) {
     return buffer;
 }
 
+double worse(double a, double b) {
+    if (std::isnan(a) || std::isnan(b)) return std::nan("");
+    return a > b ? a : b;
+}
+
 double observedOrder(double coarse, double fine) {
     if (!(coarse > 0) || !(fine > 0) || !std::isfinite(coarse) || !std::isfinite(fine))
         return std::nan("");

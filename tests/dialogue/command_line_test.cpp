@@ -78,7 +78,9 @@ TEST(ToolCommandLine, RefusalsStartWithTheToolsName) {
         {{"skm2svg"}, "skm2svg: Usage: skm2svg FILE.skm [FILE.svg]\n"},
         {{"skm2svg", "--bogus"}, "skm2svg: unknown option --bogus (skm2svg --help lists them)\n"},
         {{"skm2svg", "a.skm", "-o"}, "skm2svg: unknown option -o (skm2svg --help lists them)\n"},
-        {{"varfit", "v.txt"}, "varfit: Usage: varfit VARIOGRAM_FILE RMAX [PLOT.svg]\n"},
+        {{"varfit"},
+         "varfit: Usage: varfit VARIOGRAM_FILE [RMAX] [PLOT.svg] [--weights W] [--nugget V] "
+         "[--fit-to R] [--cutoff C]\n"},
         {{"varfit", "--plot", "v.txt", "100"},
          "varfit: unknown option --plot (varfit --help lists them)\n"},
         {{"varfit", "v.txt", "-5"},

@@ -33,3 +33,15 @@ TEST(Factorplot, DrawsTheReportAndRefusesWhatItCannotRead) {
         EXPECT_FALSE(bad.hasFile("seven.svg") || bad.hasFile("none.svg"));
     }
 }
+
+// A loading of -1e308 once sent the axis's tick loop on until memory ran out: it ends at once.
+TEST(Factorplot, HugeLoadingEndsAtOnce) {
+    std::string report = testData("factor/seven.report");
+    report.replace(report.find("-0.087637"), 9, " -1e+308 ");
+    ProgramRun run = runTool("factorplot", {"huge.report"}, {{"huge.report", report}});
+    EXPECT_EQ(1, run.status);
+    EXPECT_EQ("factorplot: huge.report, line 87: loading 2 lies beyond single precision, which "
+              "factor writes\n",
+              run.err);
+    EXPECT_FALSE(run.hasFile("huge.svg"));
+}

@@ -11,6 +11,7 @@ const char* const HEATER =
     "0 1 2\n-1 1 0\n 10 20 30\n 40 50 60\n^ at end of time step #1 time =  1\n"
     "0 1 2\n-1 1 0\n 11 21 31\n 41 51 61\n^ at end of time step #2 time =  2\n";
 
+
 TEST(Grd2svg, DrawsTheChosenArray) {
     ProgramRun run = runTool("grd2svg", {"t.grd"}, {{"t.grd", HEATER}});
     EXPECT_EQ(0, run.status) << run.err;
@@ -37,6 +38,20 @@ TEST(Grd2svg, RefusalsWriteNothing) {
          1,
          "grd2svg: g.grd holds 1 array; --array 2 is not one of them\n"},
         {{"g.grd", "--points", "p.txt"}, 1, "grd2svg: p.txt, line 2: x and y cannot be read\n"},
+        {{"g.grd", "--points", "one.txt", "--mask-distance", "auto"},
+         1,
+         "grd2svg: --mask-distance auto needs data at two different positions at least; one.txt "
+         "has none\n"},
+        {{"g.grd", "--mask-distance", "5"},
+         2,
+         "grd2svg: --mask-distance needs --points, the data it measures from\n"},
+        {{"g.grd", "--points", "q.txt", "--mask-distance", "far"},
+         2,
+         "grd2svg: --mask-distance needs a positive number or auto, not far\n"},
+        {{"g.grd", "--exaggeration", "-2"},
+         2,
+         "grd2svg: --exaggeration needs a positive number, not -2\n"},
+        {{"g.grd", "--title"}, 2, "grd2svg: --title needs a value\n"},
         {{"g.grd", "q.txt", "--points", "q.txt"},
          1,
          "grd2svg: q.txt is an input of this run; name another output file\n"},
@@ -53,7 +68,8 @@ TEST(Grd2svg, RefusalsWriteNothing) {
         ProgramRun run = runTool("grd2svg", c.arguments,
                                  {{"g.grd", GRID},
                                   {"bad.grd", "0 1 2\n0 1 1\n1 2 x\n"},
-                                  {"p.txt", "1 1\n2\n"},
+                                  {"p.txt", "1 1\nx\n"},
+                                  {"one.txt", "1 1 5\n1 1 6\n"},
                                   {"q.txt", "1 1\n"}});
         EXPECT_EQ(c.status, run.status) << c.arguments[0];
         EXPECT_EQ(c.err, run.err);
@@ -102,6 +118,34 @@ TEST(PictureTools, EndlessInputsAndFailedOutputs) {
     EXPECT_EQ(1, run.status);
     EXPECT_EQ("skm2svg: cannot write " + link.string() + "\n", run.err);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
+}
+
+// gridder's data with commas, a position outside the grid noted on the error stream and in the
+// caption, and the options that shape the picture.
+TEST(Grd2svg, PointsMaskAndLayoutOptions) {
+    ProgramRun run = runTool(
+        "grd2svg",
+        {"g.grd", "m.svg", "--points", "d.txt", "--mask-distance", "auto", "--title", "Peak & pit",
+         "--unit", "m", "--xlabel", "east (km)", "--ylabel", "north (km)", "--cells"},
+        {{"g.grd", GRID}, {"d.txt", "0,0,1\n1,0,2\n2,1,3\n9,9,9\n"}});
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ("Wrote m.svg\n", run.out);
+    EXPECT_EQ(
+        "grd2svg: 1 of the 4 positions in d.txt lie outside the grid and are not drawn; the "
+        "caption says so\n",
+        run.err);
+    std::string svg = run.file("m.svg");
+    for (const char* shown :
+         {"<title>Peak &amp; pit</title>",
+          ">dots: the 4 positions of d.txt (1 of them outside the "
+          "grid, not drawn)</text>",
+          ">grey: farther than 3.621 from every datum (3 times the median "
+          "distance from a datum to its nearest neighbour)</text>",
+          ">m</text>", ">east (km)</text>", ">north (km)</text>", "class=\"cells\""})
+        EXPECT_NE(std::string::npos, svg.find(shown)) << shown;
+    ProgramRun section =
+        runTool("grd2svg", {"t.grd", "--exaggeration", "2.5"}, {{"t.grd", HEATER}});
+    EXPECT_NE(std::string::npos, section.file("t.svg").find(">vertical exaggeration 2.5:1</text>"));
 }
 
 }  // namespace grd2svg_dialogue

@@ -43,29 +43,31 @@ TEST(VerifyChecks, keplerOrdersCatchWrongClaims) {
 
 // The worst pattern grows by 2 f - 1 per step at f times the limit.
 TEST(VerifyChecks, explicitGrowthFollowsTheLimit) {
-    EXPECT_NEAR(1.1, explicitGrowthPerStep(1.05), 0.01);
-    EXPECT_NEAR(1.4, explicitGrowthPerStep(1.2), 0.01);
-    EXPECT_LE(explicitGrowthPerStep(0.95), 1.0);
-    EXPECT_LT(explicitGrowthPerStep(0.5), 1.0);
+    auto growth = [](double f) { return explicitGrowthPerStep(f, 25, 25, 1, 1); };
+    EXPECT_NEAR(1.1, growth(1.05), 0.01);
+    EXPECT_NEAR(1.4, growth(1.2), 0.01);
+    EXPECT_LE(growth(0.95), 1.0);
+    EXPECT_LT(growth(0.5), 1.0);
 }
 
 // At a datum the estimate is the datum within its bound, and a reference off by 1 (0.2 % of the
 // values, a weight wrong by 0.002) is already caught.
 TEST(VerifyChecks, krigingBoundCatchesSmallErrors) {
     Scatter data = exampleScatter();
+    const VariogramModel model = modelThroughZero();
     for (int i : {0, 101, 257}) {
         SCOPED_TRACE(i);
         double datum = data.z[i];
-        PointCheck exact = comparePoint(data, data.x[i], data.y[i], &datum);
-        EXPECT_LE(exact.estimateError, exact.estimateBound);
-        EXPECT_LE(exact.sumError, exact.sumBound);
+        PointCheck exact = comparePoint(data, model, data.x[i], data.y[i], &datum);
+        EXPECT_LE(exact.estimate.error, exact.estimate.bound);
+        EXPECT_LE(exact.weightSum.error, exact.weightSum.bound);
         double shifted = datum + 1;
-        PointCheck wrong = comparePoint(data, data.x[i], data.y[i], &shifted);
-        EXPECT_GT(wrong.estimateError, wrong.estimateBound);
+        PointCheck wrong = comparePoint(data, model, data.x[i], data.y[i], &shifted);
+        EXPECT_GT(wrong.estimate.error, wrong.estimate.bound);
     }
-    PointCheck between = comparePoint(data, 500, 500, nullptr);
-    EXPECT_LE(between.estimateError, between.estimateBound);
-    EXPECT_GT(between.estimateBound, 0);
+    PointCheck between = comparePoint(data, model, 500, 500, nullptr);
+    EXPECT_LE(between.estimate.error, between.estimate.bound);
+    EXPECT_GT(between.estimate.bound, 0);
 }
 
 // The bounds follow epsilon: a search stopped at 1e-3 passes its own bounds but not those of
@@ -86,20 +88,48 @@ TEST(VerifyChecks, eigenBoundsFollowTheTolerance) {
     EXPECT_GT(claimedTooTight.angle, 1);
 }
 
-// The right variances keep the mean squared standardized error within its band; a model whose
-// variances are half or twice the field's leaves it, while the mean stays unbiased either way.
-TEST(VerifyChecks, leaveOneOutCatchesVariancesOffByTwo) {
+// The right variances keep both statistics within their bands; variances a tenth too small or too
+// large, or half or twice the fields', leave the band of the mean square, while the mean stays
+// unbiased; a vMax of 0 leaves every datum without a deviation.
+TEST(VerifyChecks, leaveOneOutCatchesVariancesOffByATenth) {
     struct Case {
+        int fields;
         double factor;
         bool squaresInBand;
+        int zeroDeviations;
     };
-    for (Case c : {Case{1, true}, Case{0.5, false}, Case{2, false}}) {
+    const Case cases[] = {{LEAVE_ONE_OUT_FIELDS, 1, true, 0},
+                          {LEAVE_ONE_OUT_FIELDS, 0.9, false, 0},
+                          {LEAVE_ONE_OUT_FIELDS, 1.1, false, 0},
+                          {1, 0.5, false, 0},
+                          {1, 2, false, 0},
+                          {1, 0, false, 400}};
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.factor);
-        CrossValidationSummary s = fieldLeaveOneOut(c.factor);
-        EXPECT_EQ(400, s.n);
-        EXPECT_EQ(0, s.zeroDeviations);
-        EXPECT_LE(std::fabs(s.meanStandardized), meanBand(s));
-        EXPECT_EQ(c.squaresInBand, std::fabs(s.meanSquaredStandardized - 1) <= squaresBand(s));
+        FieldsLeaveOneOut s = fieldsLeaveOneOut(c.fields, c.factor);
+        EXPECT_EQ(400 * c.fields, s.data);
+        EXPECT_EQ(c.zeroDeviations, s.zeroDeviations);
+        if (c.zeroDeviations > 0) continue;
+        EXPECT_LE(std::fabs(s.meanStandardized), s.meanBand);
+        EXPECT_EQ(c.squaresInBand, std::fabs(s.meanSquaredStandardized - 1) <= s.squaresBand);
+    }
+}
+
+// The example's mean is judged in the band of independent errors over the data kept, and a datum
+// left out fails the row however small the mean.
+TEST(VerifyChecks, exampleMeanFailsOnDataLeftOut) {
+    struct Case {
+        double mean;
+        int leftOut;
+        bool pass;
+    };
+    for (Case c : {Case{0.01, 0, true}, Case{0.24, 0, true}, Case{0.25, 0, false},
+                   Case{0.01, 3, false}, Case{std::nan(""), 0, false}}) {
+        CrossValidationSummary s;
+        s.n = 150;
+        s.meanStandardized = c.mean;
+        s.zeroDeviations = c.leftOut;
+        EXPECT_EQ(c.pass, exampleMeanVerdict(s).pass) << c.mean << " " << c.leftOut;
     }
 }
 

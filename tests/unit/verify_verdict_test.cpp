@@ -63,6 +63,22 @@ TEST(VerifyVerdict, boundsAndThresholds) {
     EXPECT_FALSE(thresholdVerdict("q", std::nan(""), 1, false).pass);
 }
 
+// A measurement that is not a number is worse than any other, whichever side it comes from.
+TEST(VerifyVerdict, worseKeepsNotANumber) {
+    const double nan = std::nan("");
+    struct Case {
+        double a, b, worst;
+    };
+    for (Case c : {Case{1, 2, 2}, Case{2, 1, 2}, Case{-1, 0, 0}, Case{INFINITY, 1, INFINITY}}) {
+        EXPECT_EQ(c.worst, worse(c.a, c.b));
+    }
+    for (Case c : {Case{nan, 1, nan}, Case{1, nan, nan}, Case{INFINITY, nan, nan}})
+        EXPECT_TRUE(std::isnan(worse(c.a, c.b)));
+    double largest = 0;
+    for (double ratio : {0.5, nan, 0.25}) largest = worse(largest, ratio);
+    EXPECT_FALSE(boundVerdict("q", largest, 1).pass);
+}
+
 TEST(VerifyVerdict, texts) {
     Verdict order = orderVerdict("q", errorsFalling({1, 2, 2}), 2);
     EXPECT_EQ("2 +- 0.3", order.expected);

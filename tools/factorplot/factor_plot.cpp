@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "label_boxes.h"
 #include "plot_axes.h"
 #include "svg_writer.h"
+#include "text_width.h"
 
 namespace {
 
@@ -15,14 +17,32 @@ constexpr double LOG_SPAN = 1000;  // eigenvalues spanning more than this get a 
 const char* const EIGEN_COLOUR = "#1f4e9c";
 const char* const SHARE_COLOUR = "#c0392b";
 
-PlotFrame screeFrame(const FactorReport& r) {
+constexpr int NAME_SIZE = 13;
+constexpr double NAME_CLEARANCE = 2;  // between a name and any arrow, name or the frame
+// The arrow head (a marker 7 stroke widths long, its point on the tip) as a square of this
+// half-side centred this far back from the tip.
+constexpr double HEAD_RADIUS = 7, HEAD_BACK = 6;
+// A name farther than this beyond its box's reach from its head gets a leader line.
+constexpr double LEADER_DISTANCE = 20;
+
+// The eigenvalues' axis: logarithmic when the positive ones span more than LOG_SPAN, and then
+// only they are drawn; leftOut counts the others.
+PlotFrame screeFrame(const FactorReport& r, int& leftOut) {
     auto [low, high] = std::minmax_element(r.eigenvalues.begin(), r.eigenvalues.end());
+    double smallestPositive = INFINITY;
+    leftOut = 0;
+    for (double v : r.eigenvalues) {
+        if (v > 0) smallestPositive = std::min(smallestPositive, v);
+        if (!(v > 0)) ++leftOut;
+    }
     int n = static_cast<int>(r.eigenvalues.size());
     PlotFrame f{SCREE, linearAxis(0.5, n + 0.5, "eigenvalue number", std::min(n, 10)), {}};
-    if (*low > 0 && *high / *low > LOG_SPAN)
-        f.y = logAxis(*low, *high, "eigenvalue (logarithmic)");
-    else
+    if (*high > 0 && *high / smallestPositive > LOG_SPAN) {
+        f.y = logAxis(smallestPositive, *high, "eigenvalue (logarithmic)");
+    } else {
         f.y = linearAxis(std::min(0.0, *low), *high, "eigenvalue");
+        leftOut = 0;
+    }
     roundOut(f.y);
     return f;
 }
@@ -47,7 +67,8 @@ void writeShareAxis(std::ostream& out, const PlotFrame& share) {
 }
 
 void writeScree(std::ostream& out, const FactorReport& r) {
-    PlotFrame f = screeFrame(r);
+    int leftOut = 0;
+    PlotFrame f = screeFrame(r, leftOut);
     PlotFrame share{SCREE, f.x, linearAxis(0, 100, "", 5)};
     std::vector<PlotPoint> eigen, cumulative;
     for (std::size_t k = 0; k < r.eigenvalues.size(); ++k) {
@@ -63,6 +84,75 @@ void writeScree(std::ostream& out, const FactorReport& r) {
     writeMarkers(out, f, eigen, "eigenvalue", EIGEN_COLOUR, 4);
     writeCurve(out, share, cumulative, "cumulative-share", SHARE_COLOUR, 1.5);
     writeMarkers(out, share, cumulative, "share", SHARE_COLOUR, 3);
+    if (leftOut > 0) {
+        out << "<g class=\"note\" font-family=\"sans-serif\" fill=\"black\">\n";
+        writeLabel(out, SCREE.left, SCREE.top + SCREE.height + 62,
+                   std::to_string(leftOut) +
+                       (leftOut == 1 ? " eigenvalue of zero or less is"
+                                     : " eigenvalues of zero or less are") +
+                       " not drawn on the logarithmic axis",
+                   "start", 12);
+        out << "</g>\n";
+    }
+}
+
+// Where each name goes: beside its arrow's head, beyond it if there is room, else turned round
+// it step by step and farther out, until its box touches no arrow, no head, no other name and
+// stays inside the frame.  The longest arrows choose first.  Cost: for each name at most
+// 9 x 24 places, each tested against every arrow and the names placed.
+std::vector<LabelBox> placeNames(const PlotFrame& f, const std::vector<PlotPoint>& tips,
+                                 const std::vector<std::string>& names) {
+    constexpr double PI = 3.141592653589793;
+    PlotPoint origin{f.px(0), f.py(0)};
+    std::vector<std::size_t> order(tips.size());
+    for (std::size_t j = 0; j < order.size(); ++j) order[j] = j;
+    auto length = [&](std::size_t j) {
+        return std::hypot(tips[j].x - origin.x, tips[j].y - origin.y);
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return length(a) > length(b); });
+    std::vector<LabelBox> boxes(tips.size());
+    std::vector<bool> placed(tips.size(), false);
+    std::vector<LabelBox> heads;
+    for (const PlotPoint& tip : tips) {
+        double l = std::hypot(tip.x - origin.x, tip.y - origin.y);
+        double back = l > 0 ? std::min(HEAD_BACK, l / 2) / l : 0;
+        heads.push_back(dotBox(tip.x - back * (tip.x - origin.x), tip.y - back * (tip.y - origin.y),
+                               HEAD_RADIUS));
+    }
+    auto free = [&](const LabelBox& box) {
+        LabelBox wide = box;
+        wide.across += NAME_CLEARANCE, wide.up += NAME_CLEARANCE;
+        if (!boxInside(wide, f.area, 0)) return false;
+        for (std::size_t k = 0; k < tips.size(); ++k) {
+            if (segmentMeetsBox(origin, tips[k], wide) || boxesMeet(wide, heads[k])) return false;
+            if (placed[k] && boxesMeet(wide, boxes[k])) return false;
+        }
+        return true;
+    };
+    for (std::size_t j : order) {
+        double width = textWidth(names[j], NAME_SIZE), height = NAME_SIZE;
+        double l = length(j);
+        double heading = l > 0 ? std::atan2(tips[j].y - origin.y, tips[j].x - origin.x) : 0;
+        LabelBox first{};
+        bool found = false;
+        for (double gap : {4.0, 8.0, 12.0, 18.0, 26.0, 38.0, 54.0, 76.0, 100.0}) {
+            for (int turn = 0; turn < 24 && !found; ++turn) {
+                // 0, +15, -15, +30, -30, ... degrees from straight on.
+                double angle = heading + (turn % 2 == 1 ? 1 : -1) * ((turn + 1) / 2) * PI / 12;
+                double ux = std::cos(angle), uy = std::sin(angle);
+                double reach = gap + std::fabs(ux) * width / 2 + std::fabs(uy) * height / 2;
+                LabelBox box =
+                    textBox(tips[j].x + reach * ux, tips[j].y + reach * uy, width, height, 0, 0);
+                if (gap == 4.0 && turn == 0) first = box;
+                if (free(box)) boxes[j] = box, found = true;
+            }
+            if (found) break;
+        }
+        if (!found) boxes[j] = first;
+        placed[j] = true;
+    }
+    return boxes;
 }
 
 void writeLoadings(std::ostream& out, const FactorReport& r) {
@@ -96,17 +186,26 @@ void writeLoadings(std::ostream& out, const FactorReport& r) {
         out << "<line x1=\"" << SvgNumber{f.px(0), 2} << "\" y1=\"" << SvgNumber{f.py(0), 2}
             << "\" x2=\"" << SvgNumber{f.px(first[j]), 2} << "\" y2=\""
             << SvgNumber{f.py(second[j]), 2} << "\" marker-end=\"url(#arrow-head)\"/>\n";
-    out << "</g>\n<g class=\"variable-names\" font-family=\"sans-serif\" fill=\"black\">\n";
+    std::vector<PlotPoint> tips;
+    for (std::size_t j = 0; j < first.size(); ++j)
+        tips.push_back({f.px(first[j]), f.py(second[j])});
+    std::vector<LabelBox> boxes = placeNames(f, tips, r.labels);
+    // A name pushed away from its head by the arrows around it is tied to it by a thin line.
+    out << "</g>\n<g class=\"leaders\" stroke=\"#777777\" stroke-width=\"0.8\">\n";
     for (std::size_t j = 0; j < first.size(); ++j) {
-        // The name sits beyond the arrow's tip, on the side away from the origin.
-        double dx = f.px(first[j]) - f.px(0), dy = f.py(second[j]) - f.py(0);
-        double length = std::hypot(dx, dy);
-        double ux = length > 0 ? dx / length : 1, uy = length > 0 ? dy / length : 0;
-        writeLabel(out, f.px(first[j]) + 12 * ux, f.py(second[j]) + 12 * uy + 4, r.labels[j],
-                   ux < -0.3  ? "end"
-                   : ux > 0.3 ? "start"
-                              : "middle");
+        double dx = boxes[j].x - tips[j].x, dy = boxes[j].y - tips[j].y, d = std::hypot(dx, dy);
+        double reach = std::hypot(boxes[j].across, boxes[j].up);
+        if (!(d > reach + LEADER_DISTANCE)) continue;
+        double end = (d - reach) / d;
+        out << "<line x1=\"" << SvgNumber{tips[j].x + 4 * dx / d, 2} << "\" y1=\""
+            << SvgNumber{tips[j].y + 4 * dy / d, 2} << "\" x2=\""
+            << SvgNumber{tips[j].x + end * dx, 2} << "\" y2=\""
+            << SvgNumber{tips[j].y + end * dy, 2} << "\"/>\n";
     }
+    out << "</g>\n<g class=\"variable-names\" font-family=\"sans-serif\" fill=\"black\">\n";
+    for (std::size_t j = 0; j < first.size(); ++j)
+        writeLabel(out, boxes[j].x, boxes[j].y + 0.36 * NAME_SIZE, r.labels[j], "middle",
+                   NAME_SIZE);
     out << "</g>\n";
 }
 

@@ -1,5 +1,7 @@
 #include "factor_report.h"
 
+#include <cfloat>
+#include <cmath>
 #include <sstream>
 
 #include "read_number.h"
@@ -21,6 +23,12 @@ struct Lines {
 
 std::string lineError(std::size_t index, const std::string& what) {
     return "line " + std::to_string(index + 1) + ": " + what;
+}
+
+// factor computes and writes in single precision: a number beyond that range is no report of
+// its own, and could not be drawn on an axis either.
+bool singlePrecision(double value) {
+    return std::fabs(value) <= FLT_MAX;
 }
 
 std::string trimmed(const std::string& s) {
@@ -47,6 +55,11 @@ bool readEigenvalues(const Lines& lines, FactorReport& report, std::string& erro
         }
         if (!readReal(fields, eigenvalue)) {
             error = lineError(at, "the eigenvalue cannot be read");
+            return false;
+        }
+        if (!singlePrecision(eigenvalue)) {
+            error =
+                lineError(at, "the eigenvalue lies beyond single precision, which factor writes");
             return false;
         }
         if (!readReal(fields, relative) || fields.get() != '%' || !readReal(fields, cumulative)) {
@@ -86,6 +99,11 @@ bool readRecipes(const Lines& lines, FactorReport& report, std::string& error) {
             if (!readReal(fields, v)) {
                 error = lineError(
                     i, "loading " + std::to_string(values.size() + 1) + " cannot be read");
+                return false;
+            }
+            if (!singlePrecision(v)) {
+                error = lineError(i, "loading " + std::to_string(values.size() + 1) +
+                                         " lies beyond single precision, which factor writes");
                 return false;
             }
             values.push_back(v);

@@ -1,131 +1,74 @@
 #include "variogram_fit.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <sstream>
 
-#include "coefficients.h"
-#include "nonnegative_cubic.h"
 #include "notation.h"
 #include "read_number.h"
 
 namespace {
 
 constexpr int TERMS = CUBIC_TERMS;
-// gridder evaluates the model for distances up to the whole diagonal, t = 2.
-constexpr double DIAGONAL_T = 2;
-// A float evaluation of the cubic errs by at most about 6 * 2^-24 of the sum of its terms'
-// magnitudes; the printed cubic keeps that much above zero, so that gridder never sees a negative.
-constexpr double ROUNDING_MARGIN = 1e-6;
 
-std::string general6(double value) {
+std::string general(double value, int significant) {
     char text[NOTATION_BUFFER];
-    formatGeneral(text, value, 6);
+    formatGeneral(text, value, significant);
     return text;
 }
 
-// The value gridder stores when it reads the printed number.
-float asGridderReadsIt(double value) {
-    std::istringstream in(general6(value));
-    float f = 0;
-    readReal(in, f);
-    return f;
+// The value a reader takes from the printed number: a double (the decimal itself, to rounding)
+// or a float (what gridder stores).
+template <class Real>
+Real asRead(double value) {
+    std::istringstream in(general(value, 6));
+    Real r = 0;
+    readReal(in, r);
+    return r;
 }
 
-// The cubic as gridder reads the printed numbers, less the rounding margin of each term.
-void printedLessMargin(const double c[TERMS], double q[TERMS]) {
+bool printedInFamily(const double c[TERMS], double validTo) {
+    double asDecimal[TERMS], asFloat[TERMS];
     for (int i = 0; i < TERMS; ++i) {
-        double f = asGridderReadsIt(c[i]);
-        q[i] = f - ROUNDING_MARGIN * std::fabs(f);
+        asDecimal[i] = asRead<double>(c[i]);
+        asFloat[i] = asRead<float>(c[i]);
+    }
+    return inValidFamily(asDecimal, validTo) && inValidFamily(asFloat, validTo);
+}
+
+// Printing to 6 digits keeps every sign, so only c1 >= -3 a^2 c3 can fail where it held with
+// equality; raising c1 by a unit of its 6th digit at a time mends that.
+void makePrintable(double c[TERMS], double validTo) {
+    for (int i = 0; i < TERMS; ++i) c[i] = asRead<double>(c[i]);
+    while (!printedInFamily(c, validTo)) {
+        double least = -3 * validTo * validTo * static_cast<double>(asRead<float>(c[3]));
+        c[1] = std::fmax(c[1], least);
+        if (!(c[1] > 0)) c[1] = DBL_MIN;
+        double unit = std::pow(10.0, std::floor(std::log10(c[1])) - 5);
+        c[1] = asRead<double>(c[1] + unit);
     }
 }
 
-// gridder's own test of the printed numbers, and no value below zero out to the diagonal.
-bool gridderAccepts(const double c[TERMS]) {
-    float f[TERMS];
-    for (int i = 0; i < TERMS; ++i) f[i] = asGridderReadsIt(c[i]);
-    if (f[0] < 0) return false;
-    if (f[0] == 0 && f[1] < 0) return false;
-    if (!staysNonNegative(f[0], f[1], f[2], f[3])) return false;
-    double q[TERMS];
-    printedLessMargin(c, q);
-    return cubicMinimum(q, 0, DIAGONAL_T) >= 0;
-}
-
-// The fit may touch zero with a rounding error to spare, and printing rounds to 6 digits; either
-// can leave the cubic a hair below zero somewhere.  Lift the intercept, which lifts every value, by that
-// much, then by doubling steps until gridder accepts the numbers.
-void makeAcceptable(double c[TERMS]) {
-    for (int i = 0; i < TERMS; ++i)
-        if (!std::isfinite(c[i])) c[0] = c[1] = c[2] = c[3] = 0;
-    if (c[0] < 0) c[0] = 0;
-    double q[TERMS];
-    printedLessMargin(c, q);
-    c[0] += std::fmax(0.0, -cubicMinimum(q, 0, DIAGONAL_T));
-    double step = 1e-7;
-    for (int i = 0; i < TERMS; ++i) step = std::fmax(step, 1e-7 * std::fabs(c[i]));
-    double base = c[0];
-    while (!gridderAccepts(c)) {
-        c[0] = base + step;
-        step *= 2;
+double binWeight(const VariogramBin& bin, BinWeights weights) {
+    double h = 0.5 * (bin.minR + bin.maxR);
+    switch (weights) {
+        case BinWeights::pairs:
+            return static_cast<double>(bin.pairs);
+        case BinWeights::equal:
+            return 1;
+        default:
+            return static_cast<double>(bin.pairs) / (h * h);
     }
 }
 
-bool readField(std::istream& line, double& value) { return readReal(line, value); }
-
-}  // namespace
-
-bool readVariogramFile(std::istream& in, std::vector<VariogramBin>& bins, std::string& error) {
-    std::string text;
-    int lineNumber = 0;
-    bins.clear();
-    while (std::getline(in, text)) {
-        ++lineNumber;
-        if (lineNumber <= 2) continue;  // title and heading
-        std::istringstream line(text);
-        double number, pairs;
-        VariogramBin bin;
-        if (!readField(line, number)) {
-            line.clear();
-            std::string rest;
-            if (!readWord(line, rest)) continue;  // an empty line
-        }
-        if (!(readField(line, bin.minR) && readField(line, bin.maxR) && readField(line, pairs) &&
-              readField(line, bin.variance)) ||
-            pairs < 0) {
-            error = "line " + std::to_string(lineNumber) +
-                    " is not a bin line (number, Min. r, Max. r, pairs, variance)";
-            return false;
-        }
-        bin.pairs = static_cast<long>(pairs);
-        bins.push_back(bin);
-    }
-    if (lineNumber < 2) {
-        error = "the file has no title and heading lines";
-        return false;
-    }
-    return true;
-}
-
-bool fitVariogram(const std::vector<VariogramBin>& bins, double rMax, VariogramFit& fit,
-                  std::string& error) {
-    double half = 0.5 * rMax;
-    fit = VariogramFit{};
-    for (const VariogramBin& bin : bins)
-        if (bin.pairs > 0 && 0.5 * (bin.minR + bin.maxR) <= half) {
-            fit.vMax = std::fmax(fit.vMax, bin.variance);
-            ++fit.binsUsed;
-        }
-    if (fit.binsUsed == 0) {
-        error = "no bin with pairs lies within rMax/2";
-        return false;
-    }
+CubicLeastSquares normalEquations(const std::vector<VariogramBin>& bins, double half, double fitTo,
+                                  double vMax, BinWeights weights) {
     CubicLeastSquares p;
-    double scale = fit.vMax > 0 ? fit.vMax : 1;
     for (const VariogramBin& bin : bins) {
-        double t = 0.5 * (bin.minR + bin.maxR) / half;
-        if (bin.pairs <= 0 || t > 1) continue;
-        double w = static_cast<double>(bin.pairs);
-        double y = bin.variance / scale;
+        double r = 0.5 * (bin.minR + bin.maxR);
+        if (bin.pairs <= 0 || r > fitTo) continue;
+        double t = r / half, w = binWeight(bin, weights), y = bin.variance / vMax;
         double power[TERMS] = {1, t, t * t, t * t * t};
         for (int i = 0; i < TERMS; ++i) {
             p.h[i] += w * power[i] * y;
@@ -133,33 +76,108 @@ bool fitVariogram(const std::vector<VariogramBin>& bins, double rMax, VariogramF
         }
         p.yy += w * y * y;
     }
-    // A whisper of ridge keeps the system solvable when fewer than four bins take part.
-    double trace = p.g[0][0] + p.g[1][1] + p.g[2][2] + p.g[3][3];
-    for (int i = 0; i < TERMS; ++i) p.g[i][i] += 1e-12 * trace;
-    fitNonNegativeCubic(p, DIAGONAL_T, fit.curve);
-    makeAcceptable(fit.curve);
-    // The hold beyond rMax/2 binds when the best cubic held only within it goes below zero.
-    double within[TERMS];
-    fitNonNegativeCubic(p, 1, within);
-    within[0] += 1e-9;  // what the hold at samples leaves at t = 1 is no crossing
-    double crossing = firstNegative(within, 1, DIAGONAL_T);
-    fit.heldFrom = crossing <= DIAGONAL_T ? crossing : 0;
-    return true;
+    return p;
 }
 
-std::string heldNote(const VariogramFit& fit, double rMax) {
-    char t[NOTATION_BUFFER], r[NOTATION_BUFFER];
-    formatGeneral(t, fit.heldFrom, 3);
-    formatGeneral(r, fit.heldFrom * 0.5 * rMax, 4);
-    return std::string("varfit: the best fit within rMax/2 alone would fall below zero at t = ") +
-           t + " (r = " + r +
-           "), where kriging still uses it; the model printed is held at or above zero out to "
-           "the whole diagonal (t = 2).  Check its fit to the bins in the plot, or compare it "
-           "with other models by krigcv.\n";
+const char* weightsPhrase(BinWeights weights) {
+    switch (weights) {
+        case BinWeights::pairs:
+            return "weighted by pairs";
+        case BinWeights::equal:
+            return "weighted equally";
+        default:
+            return "weighted by pairs/r^2";
+    }
+}
+
+}  // namespace
+
+bool fitVariogram(const std::vector<VariogramBin>& bins, double rMax, VariogramFit& fit,
+                  std::string& error, const FitOptions& options) {
+    fit = VariogramFit{};
+    double half = 0.5 * rMax;
+    fit.fitTo = options.fitTo > 0 ? options.fitTo : half;
+    for (const VariogramBin& bin : bins)
+        if (bin.pairs > 0 && 0.5 * (bin.minR + bin.maxR) <= fit.fitTo) {
+            fit.vMax = std::fmax(fit.vMax, bin.variance);
+            ++fit.binsUsed;
+        }
+    if (fit.binsUsed < MIN_FITTED_BINS) {
+        error = std::to_string(fit.binsUsed) + (fit.binsUsed == 1 ? " bin" : " bins") +
+                " with pairs within the fit range (r <= " + general(fit.fitTo, 6) +
+                "); a fit needs at least 3";
+        return false;
+    }
+    if (!(fit.vMax > 0)) {
+        error = "every bin within the fit range (r <= " + general(fit.fitTo, 6) +
+                ") has variance 0: the data do not vary, and no model grows with distance";
+        return false;
+    }
+    fit.validTo = options.cutoff > 0 ? std::clamp(2 * options.cutoff, half, rMax) : rMax;
+    fit.validTo = std::fmax(fit.validTo, std::fmin(fit.fitTo, rMax));
+
+    CubicLeastSquares p = normalEquations(bins, half, fit.fitTo, fit.vMax, options.weights);
+    // Three bins leave one cubic free: a whisper of ridge picks the smallest among the best.
+    if (fit.binsUsed < TERMS) {
+        double trace = p.g[0][0] + p.g[1][1] + p.g[2][2] + p.g[3][3];
+        for (int i = 0; i < TERMS; ++i) p.g[i][i] += 1e-9 * trace;
+    }
+    ValidCubicFamily family;
+    family.validTo = fit.validTo / half;
+    family.nuggetFixed = options.nuggetFixed;
+    family.nugget = options.nugget / fit.vMax;
+    if (!fitValidCubic(p, family, fit.optimum)) {
+        error = "the bins within the fit range leave the model undetermined";
+        return false;
+    }
+    // Kriging cannot use the t^2 term (nearly) alone, so then the best model without it is taken.
+    if (nearlySquareAlone(fit.optimum)) {
+        family.quadraticAllowed = false;
+        fit.quadraticDropped = true;
+        if (!fitValidCubic(p, family, fit.optimum)) {
+            error = "the bins within the fit range leave the model undetermined";
+            return false;
+        }
+    }
+    std::copy(fit.optimum, fit.optimum + TERMS, fit.curve);
+    makePrintable(fit.curve, family.validTo);
+    return true;
 }
 
 std::string fitAnswers(const VariogramFit& fit) {
     std::string text;
-    for (double c : fit.curve) text += general6(c) + "\n";
-    return text + general6(fit.vMax) + "\n";
+    for (double c : fit.curve) text += general(c, 6) + "\n";
+    return text + general(fit.vMax, 6) + "\n";
+}
+
+std::string fitReport(const VariogramFit& fit, double rMax, const FitOptions& options) {
+    double half = 0.5 * rMax;
+    const double* c = fit.curve;
+    std::string report = "varfit: fitted " + std::to_string(fit.binsUsed) +
+                         " bins up to r = " + general(fit.fitTo, 6) + " " +
+                         weightsPhrase(options.weights) +
+                         (options.nuggetFixed ? ", nugget fixed" : "") +
+                         "; the model is a valid variogram out to r = " + general(fit.validTo, 6) +
+                         (fit.validTo >= rMax ? " (the diagonal)" : "") + "\n";
+    if (fit.quadraticDropped)
+        report +=
+            "varfit: the best fit grew as r^2 alone, which makes every kriging system "
+            "singular; this is the best fit without an r^2 term\n";
+    // The spherical term is written with its longest range, so that no linear term is left over.
+    auto model = [&](double factor) {
+        std::string text = "nugget " + general(factor * c[0] * fit.vMax, 4);
+        if (c[3] < 0) {
+            double range = std::sqrt(c[1] / (-3 * c[3]));
+            text += " + spherical of sill " +
+                    general(factor * -2 * c[3] * range * range * range * fit.vMax, 4) +
+                    " and range " + general(range * half, 4);
+        } else if (c[1] > 0) {
+            text += " + " + general(factor * c[1] * fit.vMax / half, 4) + " r";
+        }
+        if (c[2] > 0) text += " + " + general(factor * c[2] * fit.vMax / (half * half), 4) + " r^2";
+        return text;
+    };
+    report += "varfit: as mean squared difference 2 gamma(r) = " + model(1) + "\n";
+    report += "varfit: as semivariance gamma(r) = " + model(0.5) + "\n";
+    return report;
 }
