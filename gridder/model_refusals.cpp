@@ -31,13 +31,14 @@ const char* const NEEDS_A_TERM = "; make curve0 (a nugget), curve1 or curve3 non
 // singular for a usable model shows up as a zero pivot at the grid points concerned.
 std::string singularModelReason(float curve0, float curve1, float curve2, float curve3) {
     if (curve0 != 0 || curve1 != 0 || curve3 != 0) return "";
-    if (curve2 == 0)
-        return std::string("with curve0 to curve3 all 0 every kriging system is singular") +
-               NEEDS_A_TERM;
-    return std::string(
-               "with curve2 the only non-zero term every kriging system is singular (a square of "
-               "the distance alone gives a matrix of rank at most 4 in the plane)") +
-           NEEDS_A_TERM;
+    // Appended rather than added to a temporary: GCC 12 reports the inlined move of the temporary
+    // falsely as out of bounds.
+    std::string reason =
+        curve2 == 0 ? "with curve0 to curve3 all 0 every kriging system is singular"
+                    : "with curve2 the only non-zero term every kriging system is singular (a "
+                      "square of the distance alone gives a matrix of rank at most 4 in the plane)";
+    reason += NEEDS_A_TERM;
+    return reason;
 }
 
 std::string vMaxReason(float vMax) {

@@ -7,4 +7,6 @@
 
 constexpr int MAX_BODIES = 10;
 
+constexpr double HALF = 0.5;
+
 using BodyVectors = double[3][MAX_BODIES];

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr double HALF = 0.5;
-
 // Each helper finishes its stage for every body before the caller starts the next one; the
 // methods differ only in the order of these stages.
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr double HALF = 0.5;
-
 // |L| in scaled form, so that squaring the components cannot overflow or underflow.  The zero
 // vector has no scale to divide by; its magnitude is 0.
 double magnitude(double lx, double ly, double lz) {

@@ -21,14 +21,9 @@
 #include "eigen.h"
 #include "jacobi_eigen.h"
 #include "verdict.h"
+#include "unit_roundoff.h"
 
 namespace {
-
-constexpr double UNIT_ROUNDOFF = 0x1p-24;
-
-double gamma(int k) {
-    return k * UNIT_ROUNDOFF / (1 - k * UNIT_ROUNDOFF);
-}
 
 // Q diag(lambda) Q^T with Q orthogonalised from random numbers: the leading eigenvalues fall by
 // a random factor of 0.3 to 0.7 each, the rest lie below them.  Rounded to float symmetrically.
@@ -87,7 +82,7 @@ void compareEigen(int n, std::mt19937& random, float epsilon, float claimedEpsil
         return;
     }
     std::vector<double> sine(EIGEN_PAIRS);
-    double perturbation = gamma(n) * frobenius;
+    double perturbation = roundingGamma(n) * frobenius;
     for (int k = 0; k < EIGEN_PAIRS; ++k) {
         double next = k + 1 < n ? lambda[k + 1] : 0;
         double rho = next / lambda[k];
@@ -113,7 +108,7 @@ void compareEigen(int n, std::mt19937& random, float epsilon, float claimedEpsil
         for (int j = 0; j < k; ++j) {
             double product = 0;
             for (int i = 0; i < n; ++i) product += double(vectors[i][k]) * vectors[i][j];
-            double bound = sine[j] + sine[k] + 2 * gamma(n);
+            double bound = sine[j] + sine[k] + 2 * roundingGamma(n);
             worst.orthogonality = worse(worst.orthogonality, std::fabs(product) / bound);
             worst.largestDot = worse(worst.largestDot, std::fabs(product));
         }

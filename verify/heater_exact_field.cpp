@@ -19,10 +19,10 @@
 #include <numbers>
 
 #include "verdict.h"
+#include "unit_roundoff.h"
 
 namespace {
 
-constexpr double UNIT_ROUNDOFF = 0x1p-24;
 constexpr double T_TOP = 100, GRADIENT = 50, AMPLITUDE = 50;
 constexpr int HALF_WAVES_ACROSS = 2;  // one whole wave over the width
 constexpr double PI = std::numbers::pi;

@@ -23,18 +23,14 @@
 #include "dense_inverse.h"
 #include "krige_point.h"
 #include "read_number.h"
+#include "unit_roundoff.h"
 
 namespace {
 
-constexpr double UNIT_ROUNDOFF = 0x1p-24;
 // Roundings in one model value as gridder forms it: the two coordinate differences, the
 // distance, t = d / (rMax/2), and the cubic's three products and three sums.
 constexpr int ENTRY_ROUNDINGS = 10;
 constexpr int DATA = 400;
-
-double gamma(int k) {
-    return k * UNIT_ROUNDOFF / (1 - k * UNIT_ROUNDOFF);
-}
 
 const float HALF_R_MAX = float(SCATTER_SIDE * std::sqrt(2.0) / 2);
 constexpr float V_MAX = 1;
@@ -124,7 +120,7 @@ PointCheck comparePoint(const Scatter& s, const VariogramModel& model, float x0,
         for (int j = 0; j < n; ++j) ax += std::fabs(a[row[i]][j]) * std::fabs(x[j]);
         // The row of ones and its right-hand side 1 are exact; the model values are not.
         double entries = row[i] == m ? 0 : ENTRY_ROUNDINGS * UNIT_ROUNDOFF * (ax + b[row[i]]);
-        residual[row[i]] = gamma(3 * n) * lux + entries;
+        residual[row[i]] = roundingGamma(3 * n) * lux + entries;
     }
     double exact = 0, weightSum = 0, estimateBound = 0, absoluteTerms = 0;
     std::vector<double> w(n, 0.0), dw(m, 0.0);
@@ -140,7 +136,7 @@ PointCheck comparePoint(const Scatter& s, const VariogramModel& model, float x0,
     }
     PointCheck c;
     c.estimate = {std::fabs(p.estimate - (reference ? *reference : exact)),
-                  estimateBound + gamma(m) * absoluteTerms};
+                  estimateBound + roundingGamma(m) * absoluteTerms};
     // The weights' row of the system has a zero corner: its residual is 1 - sum(w) itself.
     double solvedSum = p.illConditioned ? reportedWeightSum(console.str()) : weightSum;
     c.weightSum = {std::fabs(solvedSum - 1), residual[m]};
@@ -157,7 +153,7 @@ PointCheck comparePoint(const Scatter& s, const VariogramModel& model, float x0,
     }
     double mu = w[m];
     double fromWeights = std::fabs(mu) * std::fabs(weightSum - 1) + weightQuadratic;
-    double fromRounding = (gamma(m + m * m) + ENTRY_ROUNDINGS * UNIT_ROUNDOFF) * magnitude;
+    double fromRounding = (roundingGamma(m + m * m) + ENTRY_ROUNDINGS * UNIT_ROUNDOFF) * magnitude;
     c.variance = {std::fabs(p.variance - V_MAX * variance),
                   V_MAX * (fromWeights + fromRounding) + UNIT_ROUNDOFF * p.variance};
     return c;

@@ -10,7 +10,7 @@ namespace {
 
 // The data without the one kriged, and the search's work arrays: too large for the stack.
 float others[2][MAX_DATA];
-KrigingWork work;
+KrigingWork spreadWork;
 
 // Row i of A: -1 at datum i and the weight of each neighbour at its datum.
 struct ErrorRow {
@@ -31,14 +31,16 @@ ErrorRow errorRow(const FieldSample& f, const VariogramModel& model, float cutof
         }
     std::ostream silent(nullptr);
     float radius = cutoff;
-    int m = searchNeighbors(model, others[0], others[1], kept, f.x[i], f.y[i], radius, work, silent)
+    int m = searchNeighbors(model, others[0], others[1], kept, f.x[i], f.y[i], radius, spreadWork,
+                            silent)
                 .count;
     ErrorRow row;
     row.count = m + 1;
     row.datum[m] = i;
     row.coefficient[m] = -1;
     for (int k = 0; k < m; ++k)
-        row.datum[k] = work.neighbor[k] < i ? work.neighbor[k] : work.neighbor[k] + 1;
+        row.datum[k] =
+            spreadWork.neighbor[k] < i ? spreadWork.neighbor[k] : spreadWork.neighbor[k] + 1;
     // Ordinary kriging with the variogram C(0) - C(h).
     DenseMatrix a(m + 1, std::vector<double>(m + 1, 1.0)), inverse;
     std::vector<double> b(m + 1, 1.0);

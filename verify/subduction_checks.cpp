@@ -13,10 +13,10 @@
 
 #include "solvers.h"
 #include "verdict.h"
+#include "unit_roundoff.h"
 
 namespace {
 
-constexpr double UNIT_ROUNDOFF = 0x1p-24;
 constexpr float T_BASE = 500, SLOPE = 8;
 
 TemperatureField T;

@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "verdict.h"
+#include "unit_roundoff.h"
 
 namespace {
 
 constexpr int M = 12;
-constexpr double UNIT_ROUNDOFF = 0x1p-24;
 constexpr double TOLERANCE = 0.02;  // the check's own: within it a sum is left as it is
 // Every miss lies well away from TOLERANCE, where the float sum could fall either side.
 constexpr double MISSES[] = {-0.5,  -0.19, -0.05, -0.025, -0.015, 0,

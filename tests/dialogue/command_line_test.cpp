@@ -10,7 +10,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace command_line_test {
 
 std::vector<std::string> namesIn(const std::string& list) {
     std::istringstream words(list);
@@ -68,8 +68,6 @@ INSTANTIATE_TEST_SUITE_P(Suite, CommandLine, testing::ValuesIn(everyExecutable()
                              return info.param.name;
                          });
 
-}  // namespace
-
 // A tool's refusal of its command line is one line that starts with the tool's name, whether it
 // is a usage line, an unknown option or a value that cannot be used; status 2.
 TEST(ToolCommandLine, RefusalsStartWithTheToolsName) {
@@ -97,3 +95,5 @@ TEST(ToolCommandLine, RefusalsStartWithTheToolsName) {
         EXPECT_EQ("", run.out);
     }
 }
+
+}  // namespace command_line_test

@@ -7,7 +7,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace factor_dialogue {
 
 const std::string INTRO =
     "\nFACTOR provides principal factor analysis of tabular data.\n\n"
@@ -318,4 +318,4 @@ TEST(FactorDialogue, NonNumberAnswerAndEndOfInput) {
     EXPECT_EQ(std::string::npos, report.find("Beginning Factor Analysis"));
 }
 
-}  // namespace
+}  // namespace factor_dialogue

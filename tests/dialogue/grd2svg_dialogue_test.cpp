@@ -4,14 +4,13 @@
 
 #include "run_program.h"
 
-namespace {
+namespace grd2svg_dialogue {
 
 const char* const GRID = "0 1 2\n0 1 1\n1 2 3\n4 5 6\n";
 const char* const HEATER =
     "0 1 2\n-1 1 0\n 10 20 30\n 40 50 60\n^ at end of time step #1 time =  1\n"
     "0 1 2\n-1 1 0\n 11 21 31\n 41 51 61\n^ at end of time step #2 time =  2\n";
 
-}  // namespace
 
 TEST(Grd2svg, DrawsTheChosenArray) {
     ProgramRun run = runTool("grd2svg", {"t.grd"}, {{"t.grd", HEATER}});
@@ -148,3 +147,5 @@ TEST(Grd2svg, PointsMaskAndLayoutOptions) {
         runTool("grd2svg", {"t.grd", "--exaggeration", "2.5"}, {{"t.grd", HEATER}});
     EXPECT_NE(std::string::npos, section.file("t.svg").find(">vertical exaggeration 2.5:1</text>"));
 }
+
+}  // namespace grd2svg_dialogue

@@ -7,7 +7,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace gridder_dialogue {
 
 const std::string INTRODUCTION =
     "\n"
@@ -427,4 +427,4 @@ TEST(GridderSecondRun, InputEndingMidwayKeepsWhatWasWritten) {
     EXPECT_EQ("0 10 10\n0 10 10\n", run.file("e.grd"));
 }
 
-}  // namespace
+}  // namespace gridder_dialogue

@@ -5,7 +5,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace heater_dialogue {
 
 const std::string BANNER =
     "Program HEATER;\n\nSimulates 2-dimensional (x,z) thermal histories\n"
@@ -225,4 +225,4 @@ TEST(HeaterDialogue, UncreatableOutputAndEndOfInput) {
     EXPECT_EQ(1, ended.status);
 }
 
-}  // namespace
+}  // namespace heater_dialogue

@@ -7,7 +7,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace hypoview_dialogue {
 
 // The dialogue's fixed texts, as the user sees them.
 const std::string HEADER = "Program Hypoview: Perspective view of data\n\n";
@@ -367,4 +367,4 @@ TEST(HypoviewDialogue, MetafileTheFitCannotRewriteIsAskedAgain) {
     EXPECT_EQ(2u + 12 + 2, linesOf(run.file("v.skm")).size());
 }
 
-}  // namespace
+}  // namespace hypoview_dialogue

@@ -7,7 +7,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace krigcv_dialogue {
 
 // 16 data on a jittered 4 x 4 layout over 0..90; every value a few digits, so that a position
 // typed as grid limits is the very float of the datum.
@@ -138,4 +138,4 @@ TEST(Krigcv, AnswersHelpAndVersion) {
     EXPECT_EQ("krigcv 1.0.0\n", version.out);
 }
 
-}  // namespace
+}  // namespace krigcv_dialogue

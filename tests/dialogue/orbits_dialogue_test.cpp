@@ -4,7 +4,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace orbits_dialogue {
 
 std::string times(int count, const std::string& text) {
     std::string all;
@@ -343,4 +343,4 @@ TEST(OrbitsDialogue, MetafileTheFitCannotRewriteIsAskedAgain) {
                      " is a device or a pipe, not a plain file" + own + SCREEN_HEADING));
 }
 
-}  // namespace
+}  // namespace orbits_dialogue

@@ -13,7 +13,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace robustness_test {
 
 namespace fs = std::filesystem;
 
@@ -361,4 +361,4 @@ TEST(Robustness, speed90) {
     checkProgram(speedWalks("speed90"));
 }
 
-}  // namespace
+}  // namespace robustness_test

@@ -5,7 +5,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace skm2svg_dialogue {
 
 // A picture named like its metafile, by the same text, by another path, or by default for a
 // metafile that ends in .svg, is refused before anything is created: the metafile stays whole.
@@ -24,4 +24,4 @@ TEST(Skm2svgDialogue, RefusesToWriteThePictureOverItsMetafile) {
     }
 }
 
-}  // namespace
+}  // namespace skm2svg_dialogue

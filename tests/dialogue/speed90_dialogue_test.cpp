@@ -13,7 +13,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace speed90_dialogue {
 
 const std::string STARTING =
     " Demonstration of speed of Fortran 90 execution\n"
@@ -162,4 +162,4 @@ TEST(Speed90Dialogue, CarriageControlOnAConsole) {
                         "\n", "");
 }
 
-}  // namespace
+}  // namespace speed90_dialogue

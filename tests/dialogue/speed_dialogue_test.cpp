@@ -5,7 +5,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace speed_dialogue {
 
 const std::string GREETING =
     "Demonstration of speed of C++ execution:\n"
@@ -50,4 +50,4 @@ TEST(SpeedDialogue, InputEndingAtTheExitPrompt) {
     EXPECT_EQ("Input ended.\n", run.err);
 }
 
-}  // namespace
+}  // namespace speed_dialogue

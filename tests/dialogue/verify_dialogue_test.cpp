@@ -5,7 +5,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace verify_dialogue {
 
 const std::string USAGE = "Usage: verify [PLOT.svg]\n";
 
@@ -54,4 +54,4 @@ TEST(Verify, pictureThatCannotBeCreated) {
     EXPECT_NE(std::string::npos, run.out.find(" verdicts, 0 failed\n"));
 }
 
-}  // namespace
+}  // namespace verify_dialogue

@@ -4,7 +4,7 @@
 
 #include "run_program.h"
 
-namespace {
+namespace widthdemo_dialogue {
 
 const std::string RULER = "123456789ABCDEF\n";
 const std::string ASK_X = "\nEnter a floating point number: ";
@@ -57,4 +57,4 @@ TEST(WidthDemo, EndOfInputStopsAndKeepsTheFile) {
     EXPECT_EQ(filePass("7.25", "6", "7.2500") + "\nx = 8\n", run.file("output"));
 }
 
-}  // namespace
+}  // namespace widthdemo_dialogue

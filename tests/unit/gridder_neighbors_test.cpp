@@ -47,7 +47,7 @@ struct Points {
     int n() const { return static_cast<int>(x.size()); }
 };
 
-const VariogramModel MODEL{0.1f, 1, 0, 0, 10};
+const VariogramModel SEARCH_MODEL{0.1f, 1, 0, 0, 10};
 
 class NeighborSearch : public testing::Test {
   protected:
@@ -55,7 +55,8 @@ class NeighborSearch : public testing::Test {
     Points p;
     int search(float& radius, std::string& output) {
         CaptureOutput out;
-        int m = searchNeighbors(MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, radius, *work).count;
+        int m =
+            searchNeighbors(SEARCH_MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, radius, *work).count;
         output = out.str();
         return m;
     }
@@ -77,7 +78,7 @@ TEST_F(NeighborSearch, AFiftyFirstShrinksTheRadius) {
     p.add(45.5f, 0);
     p.add(60, 0);
     EXPECT_EQ(MAX_NEIGHBORS + 1,
-              gatherNeighbors(MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, 50, *work));
+              gatherNeighbors(SEARCH_MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, 50, *work));
     float radius = 50;
     std::string output;
     EXPECT_EQ(37, search(radius, output));
@@ -262,7 +263,7 @@ TEST_F(NeighborSearch, EqualsTheWalkThatScansEveryRadius) {
 TEST_F(NeighborSearch, NearestDataInDatasetOrder) {
     // Distances 1..60 in a scrambled order; the fifty nearest are those at 50 or less.
     for (int i = 0; i < 60; ++i) p.add(static_cast<float>((i * 37) % 60 + 1), 0);
-    ASSERT_EQ(50, gatherNearest(MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, *work));
+    ASSERT_EQ(50, gatherNearest(SEARCH_MODEL, p.x.data(), p.y.data(), p.n(), 0, 0, *work));
     int k = 0;
     for (int i = 0; i < 60; ++i)
         if ((i * 37) % 60 + 1 <= 50) {
@@ -274,7 +275,7 @@ TEST_F(NeighborSearch, NearestDataInDatasetOrder) {
     Points same;
     same.add(2, 0, 55);
     same.add(0, 1);
-    ASSERT_EQ(50, gatherNearest(MODEL, same.x.data(), same.y.data(), same.n(), 0, 0, *work));
+    ASSERT_EQ(50, gatherNearest(SEARCH_MODEL, same.x.data(), same.y.data(), same.n(), 0, 0, *work));
     for (int j = 0; j < 49; ++j) EXPECT_EQ(j, work->neighbor[j]);
     EXPECT_EQ(55, work->neighbor[49]);
 }

@@ -5,8 +5,6 @@
 
 namespace {
 
-TemperatureField T;
-
 TEST(AdiStep, UniformFieldWithoutHeatStaysToRounding) {
     fillField(T, 9, 7, [](int, int) { return 273.15f; });
     adiStep(2.5f, 0.3f, 1.3f, 0.7f, 0.0f, 1.1f, 9, 7, T);

@@ -5,8 +5,6 @@
 
 namespace {
 
-TemperatureField T;
-
 TEST(ExplicitStep, UniformFieldWithoutHeatStaysExactly) {
     fillField(T, 7, 5, [](int, int) { return 273.15f; });
     explicitStep(2.5f, 0.1f, 1.3f, 0.7f, 0.0f, 1.1f, 7, 5, T);

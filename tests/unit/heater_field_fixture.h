@@ -7,6 +7,9 @@
 
 constexpr float OUTSIDE = 1.0e6f;
 
+// The field the tests hand to the routines, at file scope as heater keeps its own.
+inline TemperatureField T;
+
 inline void fillField(TemperatureField& T, int nx, int nz, float (*value)(int i, int j)) {
     for (int i = 0; i < FIELD_SIZE; ++i)
         for (int j = 0; j < FIELD_SIZE; ++j)

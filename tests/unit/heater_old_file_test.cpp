@@ -8,8 +8,6 @@
 
 namespace {
 
-TemperatureField T;
-
 struct Read {
     OldFileResult result;
     std::string screen;

@@ -9,8 +9,6 @@
 
 namespace {
 
-TemperatureField T;
-
 // Largest |T| after 3000 explicit steps (each after a subduction step, if asked) from a rough
 // field that holds every pattern of the grid, between fixed rows of 0.
 float largestAfterSteps(float dt, float dx, int nx, int nz, bool subduction) {

@@ -7,8 +7,6 @@
 
 namespace {
 
-TemperatureField T;
-
 float ramp(int i, int j) {
     return 10.0f * float(i) + float(j) + 0.37f * float(i * j % 5);
 }

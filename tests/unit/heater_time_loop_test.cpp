@@ -2,11 +2,11 @@
 
 #include <sstream>
 
+#include "heater_field_fixture.h"
 #include "time_loop.h"
 
 namespace {
 
-TemperatureField T;
 FieldVector arc;
 
 struct Loop {

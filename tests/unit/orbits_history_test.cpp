@@ -4,17 +4,9 @@
 
 #include "history.h"
 #include "integrators.h"
+#include "orbits_two_bodies.h"
 
 namespace {
-
-// Two unit masses at rest at x = -1 and 1, G = 1.  With the explicit method the first step
-// leaves the positions and gives velocities of dt/4; the second moves them by dt^2/4.
-struct TwoAtRest {
-    double mass[MAX_BODIES] = {1, 1};
-    BodyVectors position = {{-1, 1}, {0, 0}, {0, 0}};
-    BodyVectors velocity = {{0, 0}, {0, 0}, {0, 0}};
-    BodyVectors previous = {};
-};
 
 TEST(History, WithoutShownBodiesARowOfDots) {
     TwoAtRest s;

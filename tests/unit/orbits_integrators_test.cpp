@@ -7,15 +7,9 @@
 #include "accelerations.h"
 #include "integrators.h"
 #include "invariants.h"
+#include "orbits_two_bodies.h"
 
 namespace {
-
-// Two unit masses at x = -1 and x = 1, G = 1: each pulls the other with 0.25.
-struct TwoAtRest {
-    double mass[MAX_BODIES] = {1, 1};
-    BodyVectors position = {{-1, 1}, {0, 0}, {0, 0}};
-    BodyVectors velocity = {{0, 0}, {0, 0}, {0, 0}};
-};
 
 constexpr double DT = 0.1;
 

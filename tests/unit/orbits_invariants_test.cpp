@@ -4,15 +4,9 @@
 #include <sstream>
 
 #include "invariants.h"
+#include "orbits_two_bodies.h"
 
 namespace {
-
-// The circular pair: unit masses at x = -1 and 1 moving with -0.5 and 0.5 in y, G = 1.
-struct CircularPair {
-    double mass[MAX_BODIES] = {1, 1};
-    BodyVectors position = {{-1, 1}, {0, 0}, {0, 0}};
-    BodyVectors velocity = {{0, 0}, {-0.5, 0.5}, {0, 0}};
-};
 
 TEST(AngularMomentum, CircularPairReport) {
     CircularPair s;

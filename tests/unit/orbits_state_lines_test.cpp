@@ -3,16 +3,10 @@
 #include <sstream>
 #include <string>
 
+#include "orbits_two_bodies.h"
 #include "state_lines.h"
 
 namespace {
-
-// The circular pair: unit masses at x = -1 and 1 moving with -0.5 and 0.5 in y.
-struct CircularPair {
-    double mass[MAX_BODIES] = {1, 1};
-    BodyVectors position = {{-1, 1}, {0, 0}, {0, 0}};
-    BodyVectors velocity = {{0, 0}, {-0.5, 0.5}, {0, 0}};
-};
 
 TEST(StateLines, EchoOfTheSevenTypedNumbers) {
     CircularPair s;

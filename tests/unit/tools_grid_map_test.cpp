@@ -6,6 +6,7 @@
 #include <string>
 
 #include "contours.h"
+#include "count_of.h"
 #include "grid_arrays.h"
 #include "grid_map.h"
 #include "point_file.h"
@@ -29,12 +30,6 @@ int crossedEdges(const NodeGrid& g, double level) {
             if (c + 1 < g.nx && above != (g.value(c + 1, r) >= level)) ++n;
             if (r + 1 < g.ny && above != (g.value(c, r + 1) >= level)) ++n;
         }
-    return n;
-}
-
-int countOf(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
     return n;
 }
 

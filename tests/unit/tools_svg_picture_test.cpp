@@ -6,13 +6,9 @@
 #include <sstream>
 #include <string>
 
-namespace {
+#include "count_of.h"
 
-int countOf(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
+namespace {
 
 std::string convert(const std::string& metafile, bool expectOk = true) {
     std::istringstream in(metafile);

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int FONT_SIZE = 13;
 constexpr double LABEL_ROOM = FONT_SIZE + 3;  // the least distance between two labels' baselines
-constexpr double PIXELS_PER_TICK = 40;        // of the smooth scale
+constexpr double PIXELS_PER_BAR_TICK = 40;    // of the smooth scale
 constexpr double TICK = 5, LABEL_GAP = 8;
 
 std::string everywhere(double value) {
@@ -34,7 +34,7 @@ std::vector<std::pair<double, std::string>> barLabels(const BarScale& s, double 
     std::vector<std::pair<double, std::string>> labels;
     if (!(s.hi > s.lo)) return {{s.lo, everywhere(s.lo)}};
     if (!s.stepped) {
-        int wanted = std::max(2, int(height / PIXELS_PER_TICK));
+        int wanted = std::max(2, int(height / PIXELS_PER_BAR_TICK));
         RoundStep step = roundStep(s.hi - s.lo, wanted);
         for (double v : roundMultiples(s.lo, s.hi, step)) labels.push_back({v, tickLabel(v, step)});
         return labels;

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr double PIXELS_PER_TICK = 110;
+constexpr double PIXELS_PER_AXIS_TICK = 110;
 
 void extent(const GridAxis& axis, int count, bool cells, double& lo, double& hi) {
     double end = axis.min + double(count - 1) * axis.spacing;
@@ -33,8 +33,8 @@ MapGeometry mapGeometry(const GridHeader& h, bool section, bool cells, double ex
     MapGeometry g;
     g.section = section;
     g.frame.area = {left, top, (xhi - xlo) * scale, (yhi - ylo) * scale * exaggeration};
-    int xTicks = std::max(2, int(g.frame.area.width / PIXELS_PER_TICK));
-    int yTicks = std::max(2, int(g.frame.area.height / PIXELS_PER_TICK));
+    int xTicks = std::max(2, int(g.frame.area.width / PIXELS_PER_AXIS_TICK));
+    int yTicks = std::max(2, int(g.frame.area.height / PIXELS_PER_AXIS_TICK));
     if (section) {
         g.frame.x = linearAxis(xlo, xhi, "distance x", xTicks);
         g.frame.y = depthAxis(-yhi, -ylo, "depth", yTicks);
