@@ -1,0 +1,31 @@
+#include "float_text.h"
+
+#include <cmath>
+#include <sstream>
+
+#include "notation.h"
+#include "read_number.h"
+
+namespace {
+
+bool readsBackAs(const char* text, float value) {
+    std::istringstream in(text);
+    float back = 0;
+    return readReal(in, back) && back == value;
+}
+
+}  // namespace
+
+std::string floatText(double value) {
+    float f = static_cast<float>(value);
+    char text[NOTATION_BUFFER];
+    std::string shortest;
+    for (int digits = 1; digits <= 9; ++digits) {
+        formatGeneral(text, f, digits);
+        if (!readsBackAs(text, f)) continue;
+        if (shortest.empty()) shortest = text;
+        // Exponent notation only where a whole number would need more than 9 digits anyway.
+        if (std::fabs(f) < 1 || std::string(text).find('e') == std::string::npos) return text;
+    }
+    return shortest;
+}
