@@ -107,9 +107,10 @@ bool sampleTableText(const ChosenRows& rows, const SampleTableColumns& columns, 
                 if (cell.size() + 1 != width) continue;
                 fault = {rows.lines[i], isId ? columns.idColumn : columns.columns[j],
                          cell + " needs columns " + std::to_string(width) +
-                             " characters wide; in " + std::to_string(variables + 1) +
-                             " columns, factor's lines (under 999 characters, MAXLINE) leave " +
-                             std::to_string(limit) + "; choose fewer --columns"};
+                             " characters wide, and factor's lines (under 999 characters, " +
+                             "MAXLINE) hold " + std::to_string(variables + 1) +
+                             " columns of at most " + std::to_string(limit) +
+                             "; choose fewer --columns"};
                 return false;
             }
     }

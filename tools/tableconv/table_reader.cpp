@@ -134,7 +134,7 @@ bool TableReader::readRecord(std::vector<std::string>& fields, TableFault& fault
 bool TableReader::readHeader(std::vector<std::string>& names, TableFault& fault) {
     skipBlankLines();
     if (pos_ >= text_.size()) {
-        fault = {line_, 0, "the file holds no header line (it is empty or blank)"};
+        fault = {1, 0, "the file holds no header line (it is empty or blank)"};
         return false;
     }
     if (detect_) separator_ = detectSeparator();
