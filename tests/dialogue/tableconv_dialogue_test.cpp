@@ -13,7 +13,8 @@ namespace tableconv_dialogue {
 std::string rowsOf(int n) {
     std::string text = "a,b,c\n";
     for (int i = 1; i <= n; ++i)
-        text += std::to_string(i) + "," + std::to_string(i + 1) + "," + std::to_string(i + 2) + "\n";
+        text +=
+            std::to_string(i) + "," + std::to_string(i + 1) + "," + std::to_string(i + 2) + "\n";
     return text;
 }
 
@@ -101,29 +102,30 @@ TEST(Tableconv, GriddersAndHypoviewsFiles) {
     const std::string table =
         "\"\",\"site\",\"x\",\"y\",\"zinc\"\n\"1\",\"A, \"\"old\"\"\",10,20,120.5\n"
         "\"2\",\"B\",11.5,21,NA\n\"3\",\"C\",512345,4781153.5,98\n";
-    ProgramRun grid = runTool("tableconv", {"gridder", "t.csv", "z.dat", "--x", "x", "--y", "Y",
-                                            "--z", "5"},
-                              {{"t.csv", table}});
+    ProgramRun grid =
+        runTool("tableconv", {"gridder", "t.csv", "z.dat", "--x", "x", "--y", "Y", "--z", "5"},
+                {{"t.csv", table}});
     EXPECT_EQ(0, grid.status);
     EXPECT_EQ("10 20 120.5\n512345 4781153.5 98\n", grid.file("z.dat"));
-    EXPECT_EQ("tableconv: t.csv: 1 row skipped for a missing value (empty, NA or NaN) in a "
-              "chosen column, the first on line 3\n",
-              grid.err);
+    EXPECT_EQ(
+        "tableconv: t.csv: 1 row skipped for a missing value (empty, NA or NaN) in a "
+        "chosen column, the first on line 3\n",
+        grid.err);
 
-    ProgramRun logs = runTool("tableconv", {"gridder", "t.csv", "z.dat", "--x", "x", "--y", "y",
-                                            "--z", "zinc", "--log"},
-                              {{"t.csv", table}});
+    ProgramRun logs = runTool(
+        "tableconv", {"gridder", "t.csv", "z.dat", "--x", "x", "--y", "y", "--z", "zinc", "--log"},
+        {{"t.csv", table}});
     EXPECT_EQ(0, logs.status);
     double x, y, z1, z2;
-    ASSERT_EQ(4, std::sscanf(logs.file("z.dat").c_str(), "%lf %lf %lf %*f %*f %lf", &x, &y, &z1,
-                             &z2));
+    ASSERT_EQ(4,
+              std::sscanf(logs.file("z.dat").c_str(), "%lf %lf %lf %*f %*f %lf", &x, &y, &z1, &z2));
     EXPECT_NEAR(std::log(120.5), z1, 1e-6);
     EXPECT_NEAR(std::log(98.0), z2, 1e-6);
 
     // Semicolons with decimal commas, depths positive down, and a depth of 0 that stays 0.
-    ProgramRun quakes = runTool(
-        "tableconv", {"hypoview", "q.csv", "h.txt", "--x", "1", "--y", "2", "--depth", "3"},
-        {{"q.csv", "x;y;depth\r\n1,5;2;10,25\r\n3;4;0\r\n"}});
+    ProgramRun quakes =
+        runTool("tableconv", {"hypoview", "q.csv", "h.txt", "--x", "1", "--y", "2", "--depth", "3"},
+                {{"q.csv", "x;y;depth\r\n1,5;2;10,25\r\n3;4;0\r\n"}});
     EXPECT_EQ(0, quakes.status);
     EXPECT_EQ("", quakes.err);
     EXPECT_EQ("1.5 2 -10.25\n3 4 0\n", quakes.file("h.txt"));
@@ -152,10 +154,10 @@ TEST(Tableconv, ExampleTableIntoGridderAndFactor) {
                           " lead         1.000000   1.000000\n cadmium      1.000000   1.000000\n"
                           " organic      1.000000   1.000000\n"));
 
-    ProgramRun zinc = runTool("tableconv",
-                              {"gridder", "r.csv", "z.dat", "--x", "easting", "--y", "northing",
-                               "--z", "zinc", "--log"},
-                              {{"r.csv", example}});
+    ProgramRun zinc = runTool(
+        "tableconv",
+        {"gridder", "r.csv", "z.dat", "--x", "easting", "--y", "northing", "--z", "zinc", "--log"},
+        {{"r.csv", example}});
     ASSERT_EQ(0, zinc.status) << zinc.err;
     ProgramRun gridder = runProgram("gridder", "z.dat\n", {{"z.dat", zinc.file("z.dat")}});
     EXPECT_NE(std::string::npos, gridder.out.find("Reading of data completed: 39 data points."));
@@ -167,9 +169,10 @@ TEST(Tableconv, FactorReadsTheWidestTable) {
     ProgramRun run = runTool("tableconv", {"factor", "w.tsv", "m.txt", "--id", "id"},
                              {{"w.tsv", wideTable(100, "0.125", "cadmium_total_ppm")}});
     ASSERT_EQ(0, run.status);
-    EXPECT_EQ("tableconv: w.tsv:1: column 2 (cadmium_total_ppm): labelled \"cadmium_t\": factor "
-              "keeps the 9 characters above a column as its label\n",
-              run.err);
+    EXPECT_EQ(
+        "tableconv: w.tsv:1: column 2 (cadmium_total_ppm): labelled \"cadmium_t\": factor "
+        "keeps the 9 characters above a column as its label\n",
+        run.err);
     std::string table = run.file("m.txt");
     EXPECT_EQ(0u, table.find("id       cadmium_tv2       v3       "));
     EXPECT_NE(std::string::npos, table.find("\n        3        3    0.125    0.125"));

@@ -17,7 +17,8 @@ const Separator SEPARATORS[] = {Separator::detect, Separator::comma, Separator::
 int lineCount(const std::string& text) {
     int lines = 1;
     for (std::size_t i = 0; i < text.size(); ++i)
-        lines += text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+        lines +=
+            text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
     return lines;
 }
 
@@ -45,7 +46,8 @@ void checkFactorTable(const ChosenRows& rows, std::size_t columns) {
         require(isWholeLines(text));
         std::size_t length = text.find('\n');
         require(length <= FACTOR_MAX_LINE && length % (columns + 1) == 0);
-        for (std::size_t at = 0; at < text.size(); at += length + 1) require(text[at + length] == '\n');
+        for (std::size_t at = 0; at < text.size(); at += length + 1)
+            require(text[at + length] == '\n');
     }
 }
 

@@ -46,8 +46,8 @@ TEST(TableReader, SeparatorsQuotesAndLineEnds) {
         {"  x   y\n 1 \t 2\n", Separator::detect, "x|y/1|2"},  // runs of blanks and tabs
         {"\"a b\" c\n\"1 2\"  3\n", Separator::detect, "a b|c/1 2|3"},
         {"a, b \n\n 1 , 2\n  \n", Separator::detect, "a|b/1|2"},  // blanks trimmed, lines skipped
-        {"a,b,c\n1,,\n", Separator::detect, "a|b|c/1||"},          // empty fields
-        {"a;b,c\n1;2,3\n", Separator::comma, "a;b|c/1;2|3"},       // --separator wins
+        {"a,b,c\n1,,\n", Separator::detect, "a|b|c/1||"},         // empty fields
+        {"a;b,c\n1;2,3\n", Separator::comma, "a;b|c/1;2|3"},      // --separator wins
         {"a b\tc\n1 2\t3\n", Separator::tab, "a b|c/1 2|3"},
     };
     for (const Case& c : cases) EXPECT_EQ(c.read, tableRead(c.text, c.separator)) << c.text;
@@ -97,9 +97,8 @@ TEST(TableColumns, ValuesAndMissingValues) {
     for (const Case& c : cases) {
         double value = 0;
         std::string what;
-        std::string read = readValue(c.field, c.kind, c.decimalComma, value, what)
-                               ? floatText(value)
-                               : what;
+        std::string read =
+            readValue(c.field, c.kind, c.decimalComma, value, what) ? floatText(value) : what;
         if (c.kind == ValueKind::integer && what.empty()) read = floatText(value);
         EXPECT_EQ(c.read, read) << c.field;
     }

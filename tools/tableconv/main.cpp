@@ -103,7 +103,8 @@ void addEveryOtherColumn(const std::vector<std::string>& names, std::vector<Chos
     int id = chosen.empty() ? 0 : chosen[0].column;
     for (std::size_t i = 1; i <= names.size(); ++i)
         if (static_cast<int>(i) != id)
-            chosen.push_back({"--columns", std::to_string(i), ValueKind::real, static_cast<int>(i)});
+            chosen.push_back(
+                {"--columns", std::to_string(i), ValueKind::real, static_cast<int>(i)});
 }
 
 bool writeSampleTable(const TableconvArguments& args, const std::vector<std::string>& names,
@@ -165,8 +166,7 @@ int main(int argc, char** argv) {
     std::string output;
     std::vector<TableFault> notes;
     if (args.target == Target::factor) {
-        if (!writeSampleTable(args, names, chosen, reader.headerLine(), rows, output, notes,
-                              fault))
+        if (!writeSampleTable(args, names, chosen, reader.headerLine(), rows, output, notes, fault))
             return refuseTable();
     } else {
         ThirdValue third = args.log             ? ThirdValue::logarithm

@@ -116,7 +116,8 @@ bool readChosenRows(TableReader& reader, const std::vector<ChosenColumn>& chosen
     int line = 0;
     while (reader.nextRow(fields, line, fault)) {
         bool missing = false;
-        for (const ChosenColumn& c : chosen) missing = missing || isMissingValue(fields[c.column - 1]);
+        for (const ChosenColumn& c : chosen)
+            missing = missing || isMissingValue(fields[c.column - 1]);
         if (missing) {
             if (rows.skipped++ == 0) rows.firstSkippedLine = line;
             continue;

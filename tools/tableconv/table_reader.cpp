@@ -15,11 +15,21 @@ std::string rowLength(std::size_t fields) {
 TableReader::TableReader(std::string_view text, Separator separator) : text_(text) {
     if (text_.substr(0, BYTE_ORDER_MARK.size()) == BYTE_ORDER_MARK) pos_ = BYTE_ORDER_MARK.size();
     switch (separator) {
-        case Separator::detect: detect_ = true; break;
-        case Separator::comma: separator_ = ','; break;
-        case Separator::semicolon: separator_ = ';'; break;
-        case Separator::tab: separator_ = '\t'; break;
-        case Separator::blanks: separator_ = ' '; break;
+        case Separator::detect:
+            detect_ = true;
+            break;
+        case Separator::comma:
+            separator_ = ',';
+            break;
+        case Separator::semicolon:
+            separator_ = ';';
+            break;
+        case Separator::tab:
+            separator_ = '\t';
+            break;
+        case Separator::blanks:
+            separator_ = ' ';
+            break;
     }
 }
 
@@ -95,16 +105,15 @@ bool TableReader::readQuoted(std::string& field, int column, TableFault& fault) 
     }
     std::size_t closed = pos_;
     while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
-    if (atLineEnd() || (separator_ == ' ' ? pos_ > closed : text_[pos_] == separator_))
-        return true;
-    fault = {line_, column, "text after the closing quote; a quote inside a quoted field is doubled"};
+    if (atLineEnd() || (separator_ == ' ' ? pos_ > closed : text_[pos_] == separator_)) return true;
+    fault = {line_, column,
+             "text after the closing quote; a quote inside a quoted field is doubled"};
     return false;
 }
 
 void TableReader::readUnquoted(std::string& field) {
     std::size_t start = pos_;
-    while (!atLineEnd() && text_[pos_] != separator_ &&
-           !(separator_ == ' ' && text_[pos_] == '\t'))
+    while (!atLineEnd() && text_[pos_] != separator_ && !(separator_ == ' ' && text_[pos_] == '\t'))
         ++pos_;
     std::size_t end = pos_;
     while (end > start && isBlank(text_[end - 1])) --end;

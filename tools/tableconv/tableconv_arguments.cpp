@@ -15,18 +15,25 @@ struct OptionRule {
 };
 
 const OptionRule OPTIONS[] = {
-    {"--x", true, "gridder hypoview"},  {"--y", true, "gridder hypoview"},
-    {"--z", true, "gridder hypoview"},  {"--depth", true, "hypoview"},
-    {"--log", false, "gridder"},        {"--id", true, "factor"},
-    {"--columns", true, "factor"},      {"--standardize", false, "factor"},
+    {"--x", true, "gridder hypoview"},
+    {"--y", true, "gridder hypoview"},
+    {"--z", true, "gridder hypoview"},
+    {"--depth", true, "hypoview"},
+    {"--log", false, "gridder"},
+    {"--id", true, "factor"},
+    {"--columns", true, "factor"},
+    {"--standardize", false, "factor"},
     {"--separator", true, "gridder factor hypoview"},
 };
 
 const char* targetName(Target target) {
     switch (target) {
-        case Target::gridder: return "gridder";
-        case Target::factor: return "factor";
-        case Target::hypoview: return "hypoview";
+        case Target::gridder:
+            return "gridder";
+        case Target::factor:
+            return "factor";
+        case Target::hypoview:
+            return "hypoview";
     }
     return "";
 }
@@ -54,8 +61,8 @@ bool storeOption(std::string_view name, const std::string& value, TableconvArgum
     if (name == "--log") args.log = true;
     if (name == "--standardize") args.standardize = true;
     if (name == "--columns" && !splitColumns(value, args.columns))
-        message = "--columns needs column names or numbers separated by commas, not \"" + value +
-                  "\"";
+        message =
+            "--columns needs column names or numbers separated by commas, not \"" + value + "\"";
     if (name == "--separator" && !separatorNamed(value, args.separator))
         message = "--separator needs \",\", \";\", tab or blank, not \"" + value + "\"";
     return message.empty();
