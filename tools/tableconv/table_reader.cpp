@@ -14,23 +14,10 @@ std::string rowLength(std::size_t fields) {
 
 TableReader::TableReader(std::string_view text, Separator separator) : text_(text) {
     if (text_.substr(0, BYTE_ORDER_MARK.size()) == BYTE_ORDER_MARK) pos_ = BYTE_ORDER_MARK.size();
-    switch (separator) {
-        case Separator::detect:
-            detect_ = true;
-            break;
-        case Separator::comma:
-            separator_ = ',';
-            break;
-        case Separator::semicolon:
-            separator_ = ';';
-            break;
-        case Separator::tab:
-            separator_ = '\t';
-            break;
-        case Separator::blanks:
-            separator_ = ' ';
-            break;
-    }
+    detect_ = separator == Separator::detect;
+    // The characters of Separator's values, in their order; blanks stand as ' '.
+    constexpr char CHARACTERS[] = {' ', ',', ';', '\t', ' '};
+    separator_ = CHARACTERS[static_cast<int>(separator)];
 }
 
 bool TableReader::isBlank(char c) const {

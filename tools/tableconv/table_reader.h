@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+// table_reader.cpp keeps a character for each, in this order.
 enum class Separator { detect, comma, semicolon, tab, blanks };
 
 // What is wrong with a table and where: line 1 is the first line of the file; column 0 when no

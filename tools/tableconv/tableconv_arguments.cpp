@@ -1,5 +1,7 @@
 #include "tableconv_arguments.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
 const char* const TABLECONV_USAGE =
@@ -26,17 +28,8 @@ const OptionRule OPTIONS[] = {
     {"--separator", true, "gridder factor hypoview"},
 };
 
-const char* targetName(Target target) {
-    switch (target) {
-        case Target::gridder:
-            return "gridder";
-        case Target::factor:
-            return "factor";
-        case Target::hypoview:
-            return "hypoview";
-    }
-    return "";
-}
+// The targets' names, in the order of Target's values.
+const char* const TARGET_NAMES[] = {"gridder", "factor", "hypoview"};
 
 // "A,B,C" as its names; false when one of them is empty.
 bool splitColumns(const std::string& list, std::vector<std::string>& names) {
@@ -104,20 +97,15 @@ bool readTableconvArguments(int argc, const char* const argv[], TableconvArgumen
         message = TABLECONV_USAGE;
         return false;
     }
-    const std::string& target = positional[0];
-    if (target == "gridder")
-        args.target = Target::gridder;
-    else if (target == "factor")
-        args.target = Target::factor;
-    else if (target == "hypoview")
-        args.target = Target::hypoview;
-    else {
-        message = "\"" + target + "\" is no target: gridder, factor or hypoview";
+    auto named = std::find(std::begin(TARGET_NAMES), std::end(TARGET_NAMES), positional[0]);
+    if (named == std::end(TARGET_NAMES)) {
+        message = "\"" + positional[0] + "\" is no target: gridder, factor or hypoview";
         return false;
     }
+    args.target = static_cast<Target>(named - std::begin(TARGET_NAMES));
     args.table = positional[1];
     args.output = positional[2];
-    std::string name = targetName(args.target);
+    std::string name = *named;
     for (std::string_view option : given)
         for (const OptionRule& r : OPTIONS)
             if (r.name == option && std::string_view(r.targets).find(name) == std::string::npos) {

@@ -5,6 +5,7 @@
 
 #include "table_reader.h"
 
+// Named in this order in tableconv_arguments.cpp.
 enum class Target { gridder, factor, hypoview };
 
 struct TableconvArguments {
