@@ -49,6 +49,7 @@ TEST(TableReader, SeparatorsQuotesAndLineEnds) {
         {"a,b,c\n1,,\n", Separator::detect, "a|b|c/1||"},         // empty fields
         {"a;b,c\n1;2,3\n", Separator::comma, "a;b|c/1;2|3"},      // --separator wins
         {"a b\tc\n1 2\t3\n", Separator::tab, "a b|c/1 2|3"},
+        {"\"x\" \"y\"\n\"1\" 1.5 2\n\"2\" 3 4\n", Separator::detect, "|x|y/1|1.5|2/2|3|4"},
     };
     for (const Case& c : cases) EXPECT_EQ(c.read, tableRead(c.text, c.separator)) << c.text;
 }
@@ -64,7 +65,7 @@ TEST(TableReader, FaultsNameLineAndColumn) {
         {"a,b\n\"1\"x,2\n",
          "2:1: text after the closing quote; a quote inside a quoted field is doubled"},
         {"a,b,c\n1,2,3\n1,2\n", "3:3: the row has 2 fields, the header names 3 columns"},
-        {"a,b\n1,2,3\n", "2:3: the row has 3 fields, the header names 2 columns"},
+        {"a,b\n1,2\n1,2,3\n", "3:3: the row has 3 fields, the header names 2 columns"},
         {"a b\n1\n", "2:2: the row has 1 field, the header names 2 columns"},
         // A quoted line break moves the lines that follow.
         {"a,b\n\"x\ny\",1\n2\n", "4:2: the row has 1 field, the header names 2 columns"},

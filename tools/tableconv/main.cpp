@@ -55,7 +55,8 @@ std::string tableMessage(const std::string& file, const std::vector<std::string>
     message += ": ";
     if (fault.column > 0) {
         message += "column " + std::to_string(fault.column);
-        if (static_cast<std::size_t>(fault.column) <= names.size())
+        if (static_cast<std::size_t>(fault.column) <= names.size() &&
+            !names[fault.column - 1].empty())
             message += " (" + names[fault.column - 1] + ")";
         message += ": ";
     }

@@ -118,7 +118,8 @@ bool sampleTableText(const ChosenRows& rows, const SampleTableColumns& columns, 
     for (const std::string& label : columns.labels) labels.push_back(labelText(label));
     for (const std::string& label : labels)
         width = std::max(width, std::min(label.size() + 1, limit));
-    std::string idLabel = cutLabel(labelText(columns.idLabel), width);
+    // factor reads no label above the identifiers; a blank keeps this one off the first label.
+    std::string idLabel = cutLabel(labelText(columns.idLabel), width - 1);
     text = leftAligned(idLabel, width);
     for (std::size_t j = 0; j < variables; ++j) {
         std::string label = labels[j];

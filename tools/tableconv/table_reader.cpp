@@ -136,6 +136,17 @@ bool TableReader::readHeader(std::vector<std::string>& names, TableFault& fault)
     if (detect_) separator_ = detectSeparator();
     headerLine_ = line_;
     if (!readRecord(names, fault)) return false;
+    // R's write.table names no column above its row names: a first row of one field more than
+    // the header has them in front, and that column is named "" (as write.csv names it).
+    std::size_t pos = pos_;
+    int line = line_;
+    std::vector<std::string> first;
+    TableFault ignored;  // met again when the row is read
+    skipBlankLines();
+    if (pos_ < text_.size() && readRecord(first, ignored) && first.size() == names.size() + 1)
+        names.insert(names.begin(), "");
+    pos_ = pos;
+    line_ = line;
     columns_ = names.size();
     return true;
 }

@@ -29,8 +29,9 @@ class TableReader {
     // the most frequent of tab, semicolon and comma outside quotes, or blanks when none occurs.
     TableReader(std::string_view text, Separator separator);
 
-    // The column names, each unquoted and trimmed.  False with the fault for a file that holds
-    // no line but blank ones, or a header with a quote never closed.
+    // The column names, each unquoted and trimmed; when the first row has one field more, an
+    // unnamed first column "" in front (R's write.table writes its row names so).  False with the
+    // fault for a file that holds no line but blank ones, or a header with a quote never closed.
     bool readHeader(std::vector<std::string>& names, TableFault& fault);
     // The next row, as many fields as the header names, and the line it starts on.  False at the
     // end of the text (fault.what empty) or with the fault: a row with more or fewer fields
