@@ -11,7 +11,7 @@ set(SUITE_PACKAGE earthsuite)
 set(SUITE_MAINTAINER "Earth suite maintainers <maintainers@earthsuite.invalid>")
 set(SUITE_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/${SUITE_PACKAGE})
 # The folders of examples/ that hold example inputs (demo.sh and index_page.sh are the tour's).
-set(SUITE_EXAMPLES factor gridder heater hypoview orbits speed speed90 tour widthdemo)
+set(SUITE_EXAMPLES factor gridder heater hypoview orbits speed speed90 tables tour widthdemo)
 
 # The installed name of a program or tool: its own, or the one SUITE_INSTALLED_AS gives it.
 function(suite_installed_name name result)
