@@ -17,6 +17,7 @@ bool TextTokens::nextOnLine(std::string_view& word) {
     std::size_t start = at_;
     while (at_ < text_.size() && !isBlank(text_[at_]) && text_[at_] != '\n') ++at_;
     word = std::string_view(text_).substr(start, at_ - start);
+    wordLine_ = line_;
     return true;
 }
 

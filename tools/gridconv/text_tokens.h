@@ -8,16 +8,18 @@ class TextTokens {
   public:
     explicit TextTokens(const std::string& text) : text_(text) {}
     // The next word (a run of characters other than blanks, tabs, carriage returns and line
-    // ends); false at the end of the text.  line() is then the word's line.
+    // ends); false at the end of the text.
     bool next(std::string_view& word);
     // Like next, but only within the current line: false at its end (the line end stays unread).
     bool nextOnLine(std::string_view& word);
-    int line() const { return line_; }
+    // The line of the last word read (1 before any): where a file that ends too soon is named.
+    int line() const { return wordLine_; }
 
   private:
     const std::string& text_;
     std::size_t at_ = 0;
     int line_ = 1;
+    int wordLine_ = 1;
 };
 
 // The whole word one number, read as the suite reads numbers (read_number.h): false for anything
