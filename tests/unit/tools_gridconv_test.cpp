@@ -229,6 +229,15 @@ TEST(Gridconv, NetcdfGridsAreReadNorthUpOrRefused) {
               broken.substr(0, broken.find('(') + 1));
 }
 
+// The file holds what the grid needs and no more: the library's memory is not handed on whole.
+TEST(Gridconv, NetcdfFilesAreNoLargerThanTheirContents) {
+    GridStack stack;
+    std::string fault, bytes;
+    ASSERT_TRUE(readGrdStack("0 1 2\n0 1 1\n1\n2\n3\n4\n5\n6\n", "g.grd", stack, fault));
+    ASSERT_TRUE(netcdfBytes(stack, "g.grd", NetcdfNames{}, bytes, fault));
+    EXPECT_LT(bytes.size(), 1024u);
+}
+
 // A stack from another program: one array per step, captioned with its number.
 TEST(Gridconv, NetcdfStacksBecomeArraysWithCaptions) {
     ForeignGrid stack;

@@ -121,7 +121,7 @@ bool netcdfBytes(const GridStack& stack, const std::string& sourceName, const Ne
     // wherever it was converted.
     const std::string source = std::filesystem::path(sourceName).filename().string();
     NetcdfWriter nc;
-    if (!nc.go(nc_create_mem("gridconv", NC_CLOBBER, 65536, &nc.id))) {
+    if (!nc.go(nc_create_mem("gridconv", NC_CLOBBER, 0, &nc.id))) {
         fault = sourceName + ": the netCDF library cannot create a file: " + nc_strerror(nc.status);
         return false;
     }
