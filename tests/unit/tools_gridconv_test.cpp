@@ -179,26 +179,26 @@ TEST(Gridconv, NetcdfGridsAreReadNorthUpOrRefused) {
     ForeignGrid gap = plain;
     gap.fillAttribute = true;
     gap.values[4] = -9999;
-    EXPECT_EQ("f.nc: variable v no value at x = 1, y = 1 (fill value); give --fill VALUE to put "
+    EXPECT_EQ("f.nc: variable v: no value at x = 1, y = 1 (fill value); give --fill VALUE to put "
               "a number there",
               fromNetcdf(gap.bytes()));
     EXPECT_EQ("0 1 2\n0 1 1\n4\n0.5\n6\n1\n2\n3\n", fromNetcdf(gap.bytes(), {true, 0.5f}));
 
     ForeignGrid nan = plain;
     nan.values[0] = std::nanf("");
-    EXPECT_EQ("f.nc: variable v no value at x = 0, y = 0 (NaN); give --fill VALUE to put a "
+    EXPECT_EQ("f.nc: variable v: no value at x = 0, y = 0 (NaN); give --fill VALUE to put a "
               "number there",
               fromNetcdf(nan.bytes()));
 
     ForeignGrid uneven = plain;
     uneven.xs = {0, 1, 2.5};
-    EXPECT_EQ("f.nc: variable v coordinate x is not equally spaced (1 is off the step 1.25); a "
+    EXPECT_EQ("f.nc: variable v: coordinate x is not equally spaced (1 is off the step 1.25); a "
               "gridded-data file needs one spacing",
               fromNetcdf(uneven.bytes()));
 
     ForeignGrid noCoordinates = plain;
     noCoordinates.coordinates = false;
-    EXPECT_EQ("f.nc: variable v dimension x has no coordinate variable, which gives a grid its "
+    EXPECT_EQ("f.nc: variable v: dimension x has no coordinate variable, which gives a grid its "
               "positions",
               fromNetcdf(noCoordinates.bytes()));
 
@@ -219,14 +219,28 @@ TEST(Gridconv, NetcdfGridsAreReadNorthUpOrRefused) {
     for (std::size_t i = 0; i < large.ys.size(); ++i) large.ys[i] = double(i);
     for (std::size_t i = 0; i < large.xs.size(); ++i) large.xs[i] = double(i);
     large.values.clear();
-    EXPECT_EQ("f.nc: variable v holds 1 x 2001 x 2000 values, more than the 4000000 gridconv "
+    EXPECT_EQ("f.nc: variable v: holds 1 x 2001 x 2000 values, more than the 4000000 gridconv "
               "converts",
               fromNetcdf(large.bytes()));
 
     EXPECT_EQ("f.nc: is not a netCDF file", fromNetcdf("0 1 2\n0 1 1\n1 2 3 4 5 6\n"));
-    const std::string broken = fromNetcdf(std::string("CDF\x01", 4) + std::string(20, '\xff'));
+    const std::string broken = fromNetcdf(std::string("\x89HDF\r\n\x1a\n", 8) + std::string(99, 'x'));
     EXPECT_EQ("f.nc: is not a netCDF file the library can read (",
               broken.substr(0, broken.find('(') + 1));
+    // Counts in the header that the file cannot hold are refused before the library sees them:
+    // the library would first allocate what they ask for (here 4 GiB for one name).
+    EXPECT_EQ("f.nc: is not a netCDF file: its header does not fit in its 24 bytes",
+              fromNetcdf(std::string("CDF\x01", 4) + std::string(20, '\xff')));
+    EXPECT_EQ("f.nc: is not a netCDF file: its header does not fit in its 440 bytes",
+              fromNetcdf(dataFile("../fuzz/regressions/tools_gridconv_netcdf_fuzz/"
+                                  "name-length-of-4-gib.nc")));
+    // Every classic format the library writes passes the check.
+    ForeignGrid sample;
+    for (int format : {NC_FORMAT_CLASSIC, NC_FORMAT_64BIT_OFFSET, NC_FORMAT_CDF5}) {
+        nc_set_default_format(format, nullptr);
+        EXPECT_EQ("0 1 2\n0 1 1\n4\n5\n6\n1\n2\n3\n", fromNetcdf(sample.bytes())) << format;
+    }
+    nc_set_default_format(NC_FORMAT_CLASSIC, nullptr);
 }
 
 // The file holds what the grid needs and no more: the library's memory is not handed on whole.

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "classic_header.h"
 #include "read_number.h"
 
 namespace {
@@ -369,6 +370,11 @@ bool readNetcdfStack(const std::string& bytes, const std::string& fileName,
         fault = fileName + ": is not a netCDF file";
         return false;
     }
+    if (bytes.compare(0, 3, "CDF") == 0 && !classicHeaderFits(bytes)) {
+        fault = fileName + ": is not a netCDF file: its header does not fit in its " +
+                std::to_string(bytes.size()) + " bytes";
+        return false;
+    }
     std::string memory = bytes;  // the library takes a pointer it may keep until closing
     OpenNetcdf nc;
     if (int status = nc_open_mem(fileName.c_str(), NC_NOWRITE, memory.size(), memory.data(), &nc.id);
@@ -385,7 +391,7 @@ bool readNetcdfStack(const std::string& bytes, const std::string& fileName,
     }
     const std::string varName = variableName(nc.id, var);
     auto refuse = [&](const std::string& what) {
-        fault = fileName + ": variable " + varName + " " + what;
+        fault = fileName + ": variable " + varName + ": " + what;
         return false;
     };
     int rank = 0;
