@@ -137,7 +137,9 @@ bool netcdfBytes(const GridStack& stack, const std::string& sourceName, const Ne
     int timeVar = -1;
     if (stacked) {
         timeVar = nc.variable("time", NC_DOUBLE, 1, &dims[0]);
-        nc.text(timeVar, "long_name", "time of the array");
+        // heater's times carry the units its dialogue was given in, which the file does not
+        // know: no units attribute rather than a wrong one.
+        nc.text(timeVar, "long_name", "running time of the step");
         nc.text(timeVar, "axis", "T");
     }
     const int yVar = nc.variable("y", NC_DOUBLE, 1, &dims[rank - 2]);
