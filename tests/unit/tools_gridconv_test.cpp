@@ -4,6 +4,7 @@
 #include <netcdf_mem.h>
 
 #include <cfloat>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
