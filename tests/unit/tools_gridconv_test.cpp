@@ -235,6 +235,12 @@ TEST(Gridconv, NetcdfGridsAreReadNorthUpOrRefused) {
     EXPECT_EQ("f.nc: is not a netCDF file: its header does not fit in its 440 bytes",
               fromNetcdf(dataFile("../fuzz/regressions/tools_gridconv_netcdf_fuzz/"
                                   "name-length-of-4-gib.nc")));
+    // A name from the file with a line end in it (the library writes none, a broken file may
+    // hold one) is shown escaped, so that the refusal stays one line.
+    EXPECT_EQ("f.nc: variable elevation: dimension lo\\x0a has no coordinate variable, which "
+              "gives a grid its positions",
+              fromNetcdf(dataFile("../fuzz/regressions/tools_gridconv_netcdf_fuzz/"
+                                  "line-end-in-a-dimension-name.nc")));
     // Every classic format the library writes passes the check.
     ForeignGrid sample;
     for (int format : {NC_FORMAT_CLASSIC, NC_FORMAT_64BIT_OFFSET, NC_FORMAT_CDF5}) {
