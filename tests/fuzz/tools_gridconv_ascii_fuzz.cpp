@@ -11,7 +11,8 @@
 namespace {
 
 void checkRefusal(const std::string& fault, const std::string& name, const std::string& text) {
-    require(fault.rfind(name + ":", 0) == 0 && fault.find('\n') == std::string::npos);
+    require(fault.rfind(name + ":", 0) == 0 && isWholeLines(fault + "\n"));
+    require(fault.find('\n') == std::string::npos);
     std::size_t lines = 1;
     for (char c : text) lines += c == '\n';
     const std::string rest = fault.substr(name.size() + 1);

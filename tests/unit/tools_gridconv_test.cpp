@@ -297,6 +297,8 @@ TEST(Gridconv, AsciiGridsAreReadAtTheirNodesOrRefusedWithTheLine) {
          "in.asc:6: \"1e39\" is beyond single precision, which the suite's grids hold"},
         {"ncols 2\nnrows 1\nxllcenter 0\nyllcenter 0\ncellsize 1\n1 x\n", {},
          "in.asc:6: \"x\" is not a number"},
+        {"ncols 2\nnrows 1\nxllcenter 0\nyllcenter 0\ncellsize 1\n1 \x01\n", {},
+         "in.asc:6: \"\\x01\" is not a number"},
         {"ncols 2\nnrows 1\ncellsize 1\n1 2\n", {},
          "in.asc:4: the header needs ncols and nrows (whole numbers from 1), xllcorner or "
          "xllcenter, yllcorner or yllcenter, and a positive cellsize before the values"},

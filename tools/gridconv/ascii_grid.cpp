@@ -61,7 +61,7 @@ bool readAsciiGrid(const std::string& text, const std::string& fileName,
         } else if (key == "nodata_value") {
             h.nodata = value, h.hasNodata = true;
         } else {
-            return refuseAt(line, "\"" + std::string(word) +
+            return refuseAt(line, "\"" + shownInMessage(word) +
                                       "\" is no keyword of an ESRI ASCII grid header");
         }
         std::string_view extra;
@@ -109,7 +109,7 @@ bool readAsciiGrid(const std::string& text, const std::string& fileName,
         double value = 0;
         const bool gap = isNotANumberWord(word);
         if (!gap && !wordNumber(word, value))
-            return refuseAt(words.line(), "\"" + std::string(word) + "\" is not a number");
+            return refuseAt(words.line(), "\"" + shownInMessage(word) + "\" is not a number");
         const int column = static_cast<int>(k % std::size_t(nx));
         const int row = static_cast<int>(k / std::size_t(nx));
         if (gap || (h.hasNodata && value == h.nodata)) {
@@ -120,7 +120,7 @@ bool readAsciiGrid(const std::string& text, const std::string& fileName,
                                                     nodeCoordinate(array.header.y, ny - 1 - row)));
             value = missing.value;
         } else if (!(std::fabs(value) <= FLT_MAX)) {
-            return refuseAt(words.line(), "\"" + std::string(word) +
+            return refuseAt(words.line(), "\"" + shownInMessage(word) +
                                               "\" is beyond single precision, which the suite's "
                                               "grids hold");
         }

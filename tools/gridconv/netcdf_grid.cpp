@@ -256,21 +256,6 @@ bool textAttribute(int id, int var, const char* name, std::string& value) {
     return length == 0 || nc_get_att_text(id, var, name, value.data()) == NC_NOERR;
 }
 
-// A name from the file as a message shows it: a file may put a line end or any other control
-// character into a name, and a refusal must stay one line.
-std::string shown(const std::string& name) {
-    static const char hex[] = "0123456789abcdef";
-    std::string text;
-    for (char c : name) {
-        unsigned char u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7f)
-            text += std::string("\\x") + hex[u >> 4] + hex[u & 15];
-        else
-            text += c;
-    }
-    return text;
-}
-
 std::string variableName(int id, int var) {
     char name[NC_MAX_NAME + 1] = {};
     nc_inq_varname(id, var, name);
@@ -327,11 +312,11 @@ bool readCoordinates(int id, int dim, std::vector<double>& c, std::string& why) 
         nc_inq_varndims(id, var, &rank) != NC_NOERR || rank != 1 ||
         nc_inq_vardimid(id, var, dims) != NC_NOERR || dims[0] != dim ||
         nc_inq_vartype(id, var, &type) != NC_NOERR || !isNumeric(type)) {
-        why = "dimension " + shown(name) + " has no coordinate variable, which gives a grid its positions";
+        why = "dimension " + shownInMessage(name) + " has no coordinate variable, which gives a grid its positions";
         return false;
     }
     if (int status = nc_get_var_double(id, var, c.data()); status != NC_NOERR) {
-        why = "coordinate " + shown(name) + " cannot be read: " + nc_strerror(status);
+        why = "coordinate " + shownInMessage(name) + " cannot be read: " + nc_strerror(status);
         return false;
     }
     return true;
@@ -354,7 +339,7 @@ bool readAxis(int id, int dim, std::size_t n, const float* stored, GridAxis& axi
         }
     }
     if (axisFromCoordinates(c, axis, reversed, why)) return true;
-    why = "coordinate " + shown(dimensionName(id, dim)) + " " + why;
+    why = "coordinate " + shownInMessage(dimensionName(id, dim)) + " " + why;
     return false;
 }
 
@@ -406,7 +391,7 @@ bool readNetcdfStack(const std::string& bytes, const std::string& fileName,
         fault = fileName + ": " + why;
         return false;
     }
-    const std::string varName = shown(variableName(nc.id, var));
+    const std::string varName = shownInMessage(variableName(nc.id, var));
     auto refuse = [&](const std::string& what) {
         fault = fileName + ": variable " + varName + ": " + what;
         return false;

@@ -52,9 +52,9 @@ bool readXyzText(const std::string& text, const std::string& fileName,
             if (f == 2 && isNotANumberWord(word)) {
                 node.gap = true;
             } else if (!wordNumber(word, *fields[f])) {
-                return refuseAt(line, "\"" + std::string(word) + "\" is not a number");
+                return refuseAt(line, "\"" + shownInMessage(word) + "\" is not a number");
             } else if (!(std::fabs(*fields[f]) <= FLT_MAX)) {
-                return refuseAt(line, "\"" + std::string(word) +
+                return refuseAt(line, "\"" + shownInMessage(word) +
                                           "\" is beyond single precision, which the suite's "
                                           "grids hold");
             }
