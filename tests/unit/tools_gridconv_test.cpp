@@ -308,6 +308,7 @@ TEST(Gridconv, AsciiGridsAreReadAtTheirNodesOrRefusedWithTheLine) {
         {"ncols 2\nncols 2\n", {}, "in.asc:2: ncols is given twice"},
         {"ncols\n2\n", {}, "in.asc:1: ncols needs a number on its line"},
         {"ncols 2 3\n", {}, "in.asc:1: ncols takes one number"},
+        {"yllcente\x06\n", {}, "in.asc:1: yllcente\\x06 needs a number on its line"},
         {"rows 2\n", {}, "in.asc:1: \"rows\" is no keyword of an ESRI ASCII grid header"},
         {"ncols 3000\nnrows 3000\nxllcenter 0\nyllcenter 0\ncellsize 1\n", {},
          "in.asc:5: holds more than the 4000000 values gridconv converts"},

@@ -42,9 +42,9 @@ bool readAsciiGrid(const std::string& text, const std::string& fileName,
         std::string_view valueWord;
         double value = 0;
         if (!words.nextOnLine(valueWord) || !wordNumber(valueWord, value) || !std::isfinite(value))
-            return refuseAt(line, key + " needs a number on its line");
+            return refuseAt(line, shownInMessage(key) + " needs a number on its line");
         if (seen.find(" " + key + " ") != std::string::npos)
-            return refuseAt(line, key + " is given twice");
+            return refuseAt(line, shownInMessage(key) + " is given twice");
         seen += " " + key + " ";
         if (key == "ncols") {
             h.ncols = value;
@@ -65,7 +65,7 @@ bool readAsciiGrid(const std::string& text, const std::string& fileName,
                                       "\" is no keyword of an ESRI ASCII grid header");
         }
         std::string_view extra;
-        if (words.nextOnLine(extra)) return refuseAt(line, key + " takes one number");
+        if (words.nextOnLine(extra)) return refuseAt(line, shownInMessage(key) + " takes one number");
         haveWord = words.next(word);
     }
     const int valuesLine = words.line();
