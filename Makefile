@@ -21,6 +21,8 @@ deps:
 	[ -f /usr/include/gtest/gtest.h ] || missing="$$missing libgtest-dev"; \
 	[ -f /usr/include/gmock/gmock.h ] || missing="$$missing libgmock-dev"; \
 	[ -f /usr/include/benchmark/benchmark.h ] || missing="$$missing libbenchmark-dev"; \
+	[ -f /usr/include/netcdf.h ] || missing="$$missing libnetcdf-dev"; \
+	command -v ncdump >/dev/null 2>&1 || missing="$$missing netcdf-bin"; \
 	command -v ninja >/dev/null 2>&1 || [ "$$(id -u)" != 0 ] || missing="$$missing ninja-build"; \
 	if [ -n "$$missing" ]; then \
 	  if [ "$$(id -u)" = 0 ]; then \

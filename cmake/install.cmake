@@ -173,14 +173,16 @@ kriging of scattered map data (gridder), the thermal history of a crustal
 cross-section (heater), principal factor analysis (@factor@), and
 demonstrations of number formatting and floating-point speed.  Companion
 tools draw the graphics metafiles and gridded-data files as SVG pictures,
-fit the variogram model and cross-validate the kriging.]=])
+fit the variogram model and cross-validate the kriging; gridconv converts
+grids to and from netCDF and ESRI ASCII grids for GIS.]=])
 suite_installed_name(factor factor)
 string(CONFIGURE "${CPACK_PACKAGE_DESCRIPTION}" CPACK_PACKAGE_DESCRIPTION @ONLY)
 set(CPACK_PACKAGE_CONTACT ${SUITE_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libstdc++6, libgcc-s1")
+# libnetcdf19: gridconv's netCDF library.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libstdc++6, libgcc-s1, libnetcdf19")
 set(CPACK_STRIP_FILES ON)
 # cpack installs the one component there is by its name, so that its manifest is
 # install_manifest_Unspecified.txt: the record of a real `make install`, which `make uninstall`

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The suite's main job, end to end, on example data of our own making:
 #   gridder's first run (variogram) -> varfit -> gridder's second run (kriged grid)
-#   -> krigcv (how far to trust it) -> hypoview of the kriged topography with hypocentres on a
+#   -> gridconv (the map as netCDF and ESRI ASCII grid) -> krigcv (how far to trust it) -> hypoview of the kriged topography with hypocentres on a
 #   dipping slab;
 #   orbits with histories; heater with subduction -> hypoview of its temperatures; factor;
 #   then the small demonstrations.  Every metafile is rendered to SVG with skm2svg; the kriged
@@ -53,6 +53,14 @@ step "grd2svg: the kriged elevations and their standard deviations as maps, with
     --mask-distance auto >/dev/null
 "$bin/grd2svg" deviations.grd "$out/pictures/deviations-map.svg" --points elevations.txt >/dev/null
 echo "   pictures: $out/pictures/elevations-map.svg and deviations-map.svg"
+
+step "gridconv: the kriged elevations as netCDF and as an ESRI ASCII grid, for a GIS" gridder
+"$bin/gridconv" elevations.grd elevations.nc --name elevation --long-name "kriged elevation" \
+    >/dev/null
+"$bin/gridconv" elevations.grd elevations.asc >/dev/null
+# The header as a netCDF reader sees it, where netcdf-bin is installed.
+if command -v ncdump >/dev/null 2>&1; then ncdump -h elevations.nc > elevations-nc-header.txt; fi
+echo "   $out/gridder/elevations.nc and elevations.asc"
 
 step "krigcv: each datum kriged from the others, varfit's model against two others" gridder
 # Two poorer models on purpose: a pure nugget of the same vMax (no growth with distance, so every

@@ -87,6 +87,11 @@ pictures elevations-map.svg "kriged elevations with the data points, grey far fr
 lines "$out/gridder/console-second-run.txt" '/rows of points done/p;/^KRIGING COMPLETED/p' | tail -n 2 | result
 files gridder second-run.txt console-second-run.txt elevations.grd deviations.grd
 
+heading "The kriged map for a GIS: gridconv" \
+    "gridconv writes the kriged elevations as netCDF (CF-1.8, node registered, coordinates x and y) and as an ESRI ASCII grid, the two forms GIS and analysis tools open. The netCDF header, as ncdump -h prints it:"
+if [ -f "$out/gridder/elevations-nc-header.txt" ]; then result < "$out/gridder/elevations-nc-header.txt"; fi
+files gridder elevations.nc elevations.asc elevations-nc-header.txt
+
 for summary in "$out"/*/krigcv-summary.txt; do
     [ -f "$summary" ] || continue
     dir=$(basename "$(dirname "$summary")")
