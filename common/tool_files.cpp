@@ -15,9 +15,22 @@ std::string pictureNameFor(const std::string& input) {
     return stem + ".svg";
 }
 
+std::string shownInMessage(std::string_view text) {
+    static const char hex[] = "0123456789abcdef";
+    std::string shown;
+    for (char c : text) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7f)
+            shown += std::string("\\x") + hex[u >> 4] + hex[u & 15];
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 int refuse(const std::string& tool, const std::string& message, int status) {
     std::cout.flush();
-    std::cerr << tool << ": " << message << '\n';
+    std::cerr << tool << ": " << shownInMessage(message) << '\n';
     return status;
 }
 

@@ -4,12 +4,17 @@
 // and every refusal is one line "tool: message" on the error stream.
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // FILE.svg beside FILE.ext (the last extension of the last path part replaced).
 std::string pictureNameFor(const std::string& input);
 
-// Writes "tool: message\n" to the error stream and returns status.
+// Text from a file as a message shows it: a line end or any other control character written as
+// \xNN, so that a refusal stays one line of printable characters whatever the file holds.
+std::string shownInMessage(std::string_view text);
+
+// Writes "tool: message\n" to the error stream, the message shown as above, and returns status.
 int refuse(const std::string& tool, const std::string& message, int status = 1);
 
 // The largest input a tool reads: far beyond any file of the suite, and a bound for one that

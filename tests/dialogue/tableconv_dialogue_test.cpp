@@ -42,6 +42,8 @@ TEST(Tableconv, RefusalsNameFileLineAndColumn) {
         {GRID, "a,b,c\n1,2,3\n4,5\n", 1,
          "t.csv:3: column 3 (c): the row has 2 fields, the header names 3 columns"},
         {GRID, "a,b,c\n1,2,x1\n", 1, "t.csv:2: column 3 (c): \"x1\" is not a number"},
+        {GRID, "a,b,c\n1,2,\"x\ny\x01\"\n", 1,
+         "t.csv:2: column 3 (c): \"x\\x0ay\\x01\" is not a number"},
         {"gridder t.csv o.txt --x a --y b --z zinc", "a,b,c\n", 1,
          "t.csv:1: no column is named \"zinc\" (--z), and the header names 3 columns"},
         {GRID, "", 1, "t.csv:1: the file holds no header line (it is empty or blank)"},

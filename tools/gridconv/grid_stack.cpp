@@ -73,15 +73,3 @@ std::string missingValueMessage(const std::string& what, double x, double y) {
            "); give --fill VALUE to put a number there";
 }
 
-std::string shownInMessage(std::string_view text) {
-    static const char hex[] = "0123456789abcdef";
-    std::string shown;
-    for (char c : text) {
-        unsigned char u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7f)
-            shown += std::string("\\x") + hex[u >> 4] + hex[u & 15];
-        else
-            shown += c;
-    }
-    return shown;
-}

@@ -5,10 +5,10 @@
 // single-precision number, as every grid of the suite holds.
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "grid_arrays.h"
+#include "tool_files.h"
 
 enum class GridLayout {
     valuePerLine,  // gridder: every value on a line of its own, no caption unless one is held
@@ -54,6 +54,3 @@ struct MissingValues {
 // "no value at x = X, y = Y (the file's WHAT); give --fill VALUE to put a number there".
 std::string missingValueMessage(const std::string& what, double x, double y);
 
-// Text from a file as a message shows it: a line end or any other control character written as
-// \xNN, so that a refusal stays one line of printable characters.
-std::string shownInMessage(std::string_view text);
