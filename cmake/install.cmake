@@ -173,8 +173,9 @@ kriging of scattered map data (gridder), the thermal history of a crustal
 cross-section (heater), principal factor analysis (@factor@), and
 demonstrations of number formatting and floating-point speed.  Companion
 tools draw the graphics metafiles and gridded-data files as SVG pictures,
-fit the variogram model and cross-validate the kriging; gridconv converts
-grids to and from netCDF and ESRI ASCII grids for GIS.]=])
+fit the variogram model and cross-validate the kriging; tableconv writes
+tables from R or a spreadsheet as the programs' input files, and gridconv
+converts grids to and from netCDF and ESRI ASCII grids for GIS.]=])
 suite_installed_name(factor factor)
 string(CONFIGURE "${CPACK_PACKAGE_DESCRIPTION}" CPACK_PACKAGE_DESCRIPTION @ONLY)
 set(CPACK_PACKAGE_CONTACT ${SUITE_MAINTAINER})
