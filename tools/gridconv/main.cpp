@@ -1,12 +1,14 @@
 // gridconv: converts grids between the suite's gridded-data files, netCDF, ESRI ASCII grids and
 // x y z text, each told by its file name's extension.
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "ascii_grid.h"
 #include "command_line.h"
 #include "grd_text.h"
 #include "gridconv_arguments.h"
+#include "library_guard.h"
 #include "netcdf_grid.h"
 #include "tool_files.h"
 #include "xyz_text.h"
@@ -86,7 +88,11 @@ int main(int argc, char** argv) {
     std::string text;
     if (!readWholeFile(args.input, text, message)) return refuse(TOOL, message);
     GridStack stack;
-    if (!readStack(args, text, stack, message)) return refuse(TOOL, message);
+    {
+        std::optional<LibraryGuard> guard;
+        if (args.inputFormat == GridFormat::netcdf) guard.emplace(TOOL, args.input);
+        if (!readStack(args, text, stack, message)) return refuse(TOOL, message);
+    }
     if (args.array > 0) {
         const std::size_t count = stack.arrays.size();
         if (static_cast<std::size_t>(args.array) > count)
